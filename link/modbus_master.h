@@ -34,6 +34,10 @@ class ModbusMaster : public SerialPort {
   uint32_t ReplyLength() const { return replyLength_; }
 
  private:
+  // Sends the first `requestLength` bytes of the frame and reads the reply
+  // into it; the reply size minus 5 when it is sound and answers `function`.
+  uint16_t Transact(uint32_t requestLength, uint8_t function);
+
   std::array<uint8_t, 256> frame_{};
   uint32_t replyLength_ = 0;
 };

@@ -12,10 +12,15 @@
 // HART monitor thread); the blocked call then returns at once with failure.
 #include <atomic>
 #include <cstdint>
+#include <memory>
 #include <mutex>
 #include <string>
 
 namespace tavro {
+
+namespace detail {
+class RtsKeying;
+}
 
 class SerialPort {
  public:
@@ -46,14 +51,17 @@ class SerialPort {
     int writeTotalPerByteMs;
   };
   bool OpenDevice(const std::string& portName);
+  bool ClaimLine();
+  bool ArmTimeouts(const Timeouts& timeouts);
+  bool Fail(const char* message);
   void ReleaseDevice();
 
   std::atomic<int> handle_{-1};
   std::atomic<bool> opened_{false};
-  int wakeFd_ = -1;  // lets Close interrupt a blocked Read or Write
-  bool hart_ = false;
+  std::atomic<int> wakeFd_{-1};  // lets Close interrupt a blocked Read or Write
   Timeouts timeouts_{};
-  std::mutex ioMutex_;
+  std::unique_ptr<detail::RtsKeying> rts_;  // HART configuration only
+  std::mutex ioMutex_;  // held by Read and Write, taken by Close before releasing
 };
 
 }  // namespace tavro
