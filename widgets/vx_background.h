@@ -10,6 +10,8 @@
 #include <QProgressBar>
 #include <QWidget>
 #include <array>
+#include <functional>
+#include <vector>
 
 #include "widgets/clickable_label.h"
 
@@ -35,8 +37,13 @@ class vx_background {
 
   int stripRow() const { return stripRow_; }
 
+  // The fourth strip button ("Exit") closes the window; the main window
+  // puts its own handler in place of that.
+  void replaceExitHandler(const std::function<void()>& handler);
+
  private:
   int stripRow_ = 0;
+  std::vector<QMetaObject::Connection> exitConnections_;
 };
 
 }  // namespace tavro

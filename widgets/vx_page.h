@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QWidget>
 #include <array>
+#include <memory>
 
 #include "widgets/clickable_label.h"
 
@@ -19,10 +20,11 @@ class vx_page {
   std::array<QGroupBox*, 4> bodies{};
 
   void showTab(int index);
-  int currentTab() const { return current_; }
+  int currentTab() const;
 
  private:
-  int current_ = 0;
+  struct TabState;
+  std::shared_ptr<TabState> state_;
 };
 
 }  // namespace tavro

@@ -1,0 +1,70 @@
+#include "widgets/vx_combobox.h"
+
+#include <QPointer>
+
+#include "widgets/fonts.h"
+#include "widgets/skin.h"
+#include "widgets/three_slice.h"
+
+namespace tavro {
+namespace {
+
+constexpr int kComboHeight = 20;
+constexpr int kArrowPanelSize = 19;
+
+}  // namespace
+
+vx_combobox::vx_combobox(QWidget* parent, int top, int left, int middleWidth, int gap,
+                         const QString& labelText, const QString& initialText) {
+  label = new QLabel(labelText, parent);
+  label->setFont(SkinFont(QStringLiteral("Calibri"), 12));
+  QPalette labelPalette = label->palette();
+  labelPalette.setColor(QPalette::WindowText, parent->palette().color(QPalette::WindowText));
+  label->setPalette(labelPalette);
+  label->adjustSize();
+  label->move(left, top);
+
+  frame_pictures = BuildThreeSlice(parent, top - 3, left + gap, middleWidth,
+                                   {QStringLiteral("style/left_edit.bmp"),
+                                    QStringLiteral("style/right_edit.bmp"),
+                                    QStringLiteral("style/center_edit.bmp")});
+  const InnerSpan span = InnerSpanOf(frame_pictures);
+  const QPixmap arrow = LoadSkinBitmap(QStringLiteral("style/arrow.bmp"));
+
+  combo = new QComboBox(parent);
+  // The toolkit's combo box takes typed text as well as list items.
+  combo->setEditable(true);
+  combo->setInsertPolicy(QComboBox::NoInsert);
+  combo->setFrame(false);
+  combo->setFont(SizedFont(parent->font(), 8));
+  QPalette comboPalette = combo->palette();
+  comboPalette.setColor(QPalette::Text, Qt::black);
+  comboPalette.setColor(QPalette::Base, Qt::white);
+  comboPalette.setColor(QPalette::Button, Qt::white);
+  combo->setPalette(comboPalette);
+  combo->setGeometry(span.left, top, span.width, kComboHeight);
+  combo->setEditText(initialText);
+
+  arrow_panel = new QFrame(parent);
+  arrow_panel->setFrameShape(QFrame::NoFrame);
+  arrow_panel->setAutoFillBackground(true);
+  QPalette panelPalette = arrow_panel->palette();
+  panelPalette.setColor(QPalette::Window, Qt::white);
+  arrow_panel->setPalette(panelPalette);
+  arrow_panel->setGeometry(combo->x() + combo->width() - kArrowPanelSize, top + 1, kArrowPanelSize,
+                           kArrowPanelSize);
+  arrow_panel->raise();
+
+  arrow_picture = NewPicture(arrow_panel, arrow);
+  arrow_picture->move((kArrowPanelSize - arrow.width()) / 2, (kArrowPanelSize - arrow.height()) / 2);
+  arrow_picture->setCursor(Qt::PointingHandCursor);
+
+  QPointer<QComboBox> box = combo;
+  QObject::connect(arrow_picture, &ClickableLabel::clicked, arrow_picture, [box] {
+    if (!box || !box->isEnabled()) return;
+    box->setFocus(Qt::MouseFocusReason);
+    box->showPopup();
+  });
+}
+
+}  // namespace tavro
