@@ -1,6 +1,9 @@
 #include "widgets/vx_combobox.h"
 
+#include <QAbstractItemModel>
 #include <QPointer>
+#include <memory>
+#include <utility>
 
 #include "widgets/fonts.h"
 #include "widgets/skin.h"
@@ -11,6 +14,22 @@ namespace {
 
 constexpr int kComboHeight = 20;
 constexpr int kArrowPanelSize = 19;
+
+// Qt selects the first item of an empty box as soon as one is added; the
+// toolkit's box keeps no selection (and its text) until one is made.
+void KeepNoSelectionWhenFilled(QComboBox* combo) {
+  auto before = std::make_shared<std::pair<int, QString>>(-1, QString());
+  QAbstractItemModel* model = combo->model();
+  QPointer<QComboBox> box = combo;
+  QObject::connect(model, &QAbstractItemModel::rowsAboutToBeInserted, combo, [box, before] {
+    if (box) *before = {box->currentIndex(), box->currentText()};
+  });
+  QObject::connect(model, &QAbstractItemModel::rowsInserted, combo, [box, before] {
+    if (!box || before->first != -1 || box->currentIndex() == -1) return;
+    box->setCurrentIndex(-1);
+    box->setEditText(before->second);
+  });
+}
 
 }  // namespace
 
@@ -44,6 +63,7 @@ vx_combobox::vx_combobox(QWidget* parent, int top, int left, int middleWidth, in
   combo->setPalette(comboPalette);
   combo->setGeometry(span.left, top, span.width, kComboHeight);
   combo->setEditText(initialText);
+  KeepNoSelectionWhenFilled(combo);
 
   arrow_panel = new QFrame(parent);
   arrow_panel->setFrameShape(QFrame::NoFrame);

@@ -85,6 +85,12 @@ vx_richedit::vx_richedit(QWidget* parent, int top, int left, int height, int wid
   QObject::connect(text_box, &QPlainTextEdit::textChanged, text_box, [box] {
     if (box) ScrollToEnd(box);
   });
+  // The range grows while the new text is laid out, after the change was
+  // announced: follow it, so the last line stays in view.
+  QObject::connect(text_box->verticalScrollBar(), &QScrollBar::rangeChanged, text_box,
+                   [box](int, int max) {
+                     if (box) box->verticalScrollBar()->setValue(max);
+                   });
 }
 
 void vx_richedit::addLine(const QString& line) {

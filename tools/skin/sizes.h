@@ -2,9 +2,10 @@
 // Sizes the window's layout relies on (positions are computed from them).
 namespace skin {
 
-// The main window's client area.
+// The main window as the application builds it: the designed 738 x 765
+// client area plus the height of the title bar it drops.
 inline constexpr int kWindowWidth = 738;
-inline constexpr int kWindowHeight = 765;
+inline constexpr int kWindowHeight = 800;
 
 // Frame: header (top corners and edge), sides, footer. The strip row is two
 // thirds of the header height; the strip pictures start 6 above it.
@@ -53,8 +54,10 @@ inline constexpr int kScaleTrackTop = 9;     // gauge top 169 - picture top 160
 inline constexpr int kScaleTrackLeft = 31;   // gauge left 386 - picture left 355
 inline constexpr int kGaugeWidth = 28;
 inline constexpr int kGaugeHeight = 231;
-inline constexpr int kGaugeLogoWidth = 340;
-inline constexpr int kGaugeLogoHeight = 90;
+// A footer band along the bottom of the Parameter page; the version text
+// stands over its plain left part.
+inline constexpr int kGaugeLogoWidth = 700;
+inline constexpr int kGaugeLogoHeight = 36;
 
 // Stand-alone windows.
 inline constexpr int kSplashWidth = 405;
