@@ -14,7 +14,8 @@ void Sleep(int ms) {
   std::this_thread::sleep_for(std::chrono::duration<double, std::milli>(ms * TimeScale()));
 }
 
-void SetTimeScale(double scale) { timeScale.store(scale > 0.0 ? scale : 1.0); }
+// 0 makes every scaled wait instant; a negative or NaN scale means real time.
+void SetTimeScale(double scale) { timeScale.store(scale >= 0.0 ? scale : 1.0); }
 
 double TimeScale() { return timeScale.load(); }
 

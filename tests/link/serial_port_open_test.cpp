@@ -1,6 +1,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/resource.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -151,6 +152,34 @@ TEST_F(SerialPortOpen, ALineSettingTheDriverCannotTakeFailsSetupStateAndIsReleas
   // The failures left the line usable.
   SerialPort port;
   EXPECT_TRUE(port.Open(pty.slavePath(), 9600, 8, 0, 0));
+}
+
+TEST_F(SerialPortOpen, NoRoomForTheTimeoutMachineryFailsSetupTimeoutAndIsReleased) {
+  // Let the process open exactly one more descriptor: the device opens, the
+  // eventfd that lets Close wake a blocked call does not.
+  const int lowestFree = dup(0);
+  ASSERT_GE(lowestFree, 0);
+  close(lowestFree);
+  rlimit saved{};
+  ASSERT_EQ(getrlimit(RLIMIT_NOFILE, &saved), 0);
+  const int before = OpenDescriptors();
+  bool opened = true;
+  bool openedHart = true;
+  rlimit tight = saved;
+  tight.rlim_cur = static_cast<rlim_t>(lowestFree) + 1;
+  SerialPort port;
+  // The sanitizers' type check needs a descriptor the first time it meets
+  // the class; let it meet it before the limit.
+  EXPECT_FALSE(port.IsOpen());
+  ASSERT_EQ(setrlimit(RLIMIT_NOFILE, &tight), 0);
+  opened = port.Open(pty.slavePath(), 9600, 8, 0, 0);
+  openedHart = port.OpenHart(pty.slavePath(), 1200);
+  setrlimit(RLIMIT_NOFILE, &saved);
+  EXPECT_FALSE(opened);
+  EXPECT_FALSE(openedHart);
+  EXPECT_EQ(capture.messages, (Messages{"Setup Timeout Fils!", "Setup Timeout Fils!"}));
+  EXPECT_EQ(OpenDescriptors(), before);
+  EXPECT_TRUE(Released(pty.slavePath()));
 }
 
 TEST_F(SerialPortOpen, HartOpensOnALineWithoutModemControls) {
