@@ -30,7 +30,7 @@ std::optional<LineState> ReadLineState(int masterFd) {
   for (const auto& [constant, rate] : kRates) {
     if (constant == speed) line.baud = rate;
   }
-  line.oddParity = (tio.c_cflag & PARODD) != 0 || (tio.c_iflag & INPCK) != 0;
+  line.oddParity = (tio.c_cflag & PARODD) != 0;
   line.twoStopBits = (tio.c_cflag & CSTOPB) != 0;
   return line;
 }

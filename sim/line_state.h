@@ -2,7 +2,7 @@
 // The line settings the tool has put on a pseudo-terminal, as the device end
 // sees them. Linux answers tcgetattr on the master with the slave's termios;
 // the pty keeps the rate, the stop bits and PARODD, but always clears PARENB,
-// so an odd-parity open shows as PARODD (or INPCK) alone.
+// so an odd-parity open shows as PARODD alone.
 #include <cstdint>
 #include <optional>
 

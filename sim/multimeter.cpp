@@ -30,7 +30,7 @@ std::string Normalise(std::string_view text) {
 
 }  // namespace
 
-Multimeter::Multimeter(std::function<double()> loopCurrentMa, uint32_t seed)
+Multimeter::Multimeter(std::function<std::optional<double>()> loopCurrentMa, uint32_t seed)
     : loopCurrentMa_(std::move(loopCurrentMa)), rng_(seed) {}
 
 std::string Multimeter::FormatAmperes(double milliamperes) {
@@ -57,9 +57,9 @@ std::optional<std::string> Multimeter::Command(std::string_view text) {
   }
   if (command == "read?" || command == "meas:curr:dc?" || command == "measure:current:dc?") {
     if (command != "read?") current_ = true;
-    if (!current_) return FormatAmperes(0.0);
-    const double ma = loopCurrentMa_() + std::normal_distribution<double>(0.0, kMeterNoiseMa)(rng_);
-    return FormatAmperes(ma);
+    const std::optional<double> loop = current_ ? loopCurrentMa_() : std::nullopt;
+    if (!loop) return FormatAmperes(0.0);
+    return FormatAmperes(*loop + std::normal_distribution<double>(0.0, kMeterNoiseMa)(rng_));
   }
   return std::nullopt;
 }

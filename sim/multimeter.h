@@ -23,8 +23,9 @@ class Multimeter {
  public:
   static constexpr std::chrono::milliseconds kReadLatency{200};
 
-  // `loopCurrentMa`: the current through the meter's current input now, mA.
-  explicit Multimeter(std::function<double()> loopCurrentMa, uint32_t seed = 7);
+  // `loopCurrentMa`: the current through the meter's current input now, mA;
+  // nothing when the input is open (reads exactly zero).
+  explicit Multimeter(std::function<std::optional<double>()> loopCurrentMa, uint32_t seed = 7);
 
   // One command without its line end; the reply text without its line end.
   std::optional<std::string> Command(std::string_view text);
@@ -37,7 +38,7 @@ class Multimeter {
   static std::string FormatAmperes(double milliamperes);
 
  private:
-  std::function<double()> loopCurrentMa_;
+  std::function<std::optional<double>()> loopCurrentMa_;
   mutable std::mutex mutex_;
   std::vector<std::string> commands_;
   bool current_ = false;

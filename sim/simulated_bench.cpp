@@ -19,9 +19,10 @@ SimulatedBench::SimulatedBench(BenchOptions options)
       bench_(WithTravel(options_.bench, options_.stageKind)),
       transmitter_(bench_, options_.unit, options_.seed),
       meter_(
-          [this] {
+          [this]() -> std::optional<double> {
             const int output = bench_.WiredOutput();
-            return output == 0 ? 0.0 : transmitter_.LoopCurrentMa(output - 1);
+            if (output == 0) return std::nullopt;
+            return transmitter_.LoopCurrentMa(output - 1);
           },
           options_.seed + 1),
       transmitterLine_(transmitter_),
