@@ -1,6 +1,9 @@
 #include "link/wait.h"
 
+#include <algorithm>
+#include <chrono>
 #include <mutex>
+#include <thread>
 #include <utility>
 
 #include "link/clock.h"
@@ -47,9 +50,20 @@ void StepProgress() {
 }
 
 void WaitWithProgress(int ms) {
+  using Ms = std::chrono::duration<double, std::milli>;
+  using SteadyClock = std::chrono::steady_clock;
+  const Ms step(10.0 * clock::TimeScale());
+  // Each 10 ms sleep wakes a little late, more so on a busy machine; the
+  // next sleeps are shortened by what the earlier ones overslept, so that
+  // the wait lasts its length plus only the time the hooks take.
+  Ms overslept{0};
   for (int i = 0; i < ms / 10; ++i) {
     PumpEvents();
-    clock::Sleep(10);
+    const auto before = SteadyClock::now();
+    const Ms wanted = std::max(step - overslept, Ms{0});
+    if (wanted > Ms{0}) std::this_thread::sleep_for(wanted);
+    overslept += Ms(SteadyClock::now() - before) - step;
+    overslept = std::max(overslept, Ms{0});
     StepProgress();
   }
 }
