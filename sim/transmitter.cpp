@@ -236,8 +236,22 @@ void Transmitter::PowerCycle() {
 void Transmitter::BeginEcho() {
   std::lock_guard lock(mutex_);
   const EchoScene scene = SceneLocked(bench_.TargetDistanceMm());
-  echoSnapshot_ = std::make_shared<const std::vector<int16_t>>(SynthesizeEcho(scene));
+  echoSnapshot_ = CurveLocked(scene);
   snapshotMarkers_ = MarkersFor(scene);
+}
+
+std::shared_ptr<const std::vector<int16_t>> Transmitter::CurveLocked(const EchoScene& scene) {
+  const EchoMarkers markers = MarkersFor(scene);
+  const bool same = curveCache_ && scene.noiseSeed == cacheSeed_ && scene.levelStrength == cacheStrength_ &&
+                    markers.max == cacheMarkers_.max && markers.first == cacheMarkers_.first &&
+                    markers.second == cacheMarkers_.second && markers.end == cacheMarkers_.end;
+  if (!same) {
+    curveCache_ = std::make_shared<const std::vector<int16_t>>(SynthesizeEcho(scene));
+    cacheMarkers_ = markers;
+    cacheSeed_ = scene.noiseSeed;
+    cacheStrength_ = scene.levelStrength;
+  }
+  return curveCache_;
 }
 
 void Transmitter::EndEcho() {
@@ -261,7 +275,7 @@ std::optional<std::vector<uint8_t>> Transmitter::EchoChunkReply(const EchoReques
       markers = snapshotMarkers_;
     } else {
       const EchoScene scene = SceneLocked(bench_.TargetDistanceMm());
-      samples = std::make_shared<const std::vector<int16_t>>(SynthesizeEcho(scene));
+      samples = CurveLocked(scene);
       markers = MarkersFor(scene);
     }
   }

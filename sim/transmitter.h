@@ -85,6 +85,8 @@ class Transmitter : public RegisterBank {
  private:
   void UpdateLocked();
   EchoScene SceneLocked(double distanceMm) const;
+  // The curve of a scene, synthesized once per scene and noise period.
+  std::shared_ptr<const std::vector<int16_t>> CurveLocked(const EchoScene& scene);
   double WantedCurrentLocked(int output, double distanceMm) const;
   void AfterWriteLocked(uint16_t first, uint16_t count);
   void CommitLocked();
@@ -105,6 +107,10 @@ class Transmitter : public RegisterBank {
   bool trackersFresh_ = true;
   std::vector<RegisterWrite> writes_;
   std::shared_ptr<const std::vector<int16_t>> echoSnapshot_;
+  std::shared_ptr<const std::vector<int16_t>> curveCache_;
+  EchoMarkers cacheMarkers_{};
+  uint32_t cacheSeed_ = 0;
+  double cacheStrength_ = -1.0;
   EchoMarkers snapshotMarkers_{};
   HartIdentity identity_;
   HartRecords records_;
