@@ -119,10 +119,10 @@ void BuildEchoChart(WindowBuild& build) {
 
   for (size_t i = 0; i < build.echo_series.size(); ++i) {
     auto* series = new QLineSeries(chart);
+    chart->addSeries(series);  // the chart's theme dresses it; our colours come after
     series->setColor(kSeriesColours[i]);
     series->setPointsVisible(true);
     series->setMarkerSize(1);
-    chart->addSeries(series);
     series->attachAxis(x);
     series->attachAxis(y);
     build.echo_series[i] = series;
@@ -131,8 +131,8 @@ void BuildEchoChart(WindowBuild& build) {
   outline.setWidth(3);
   for (QLineSeries*& mark : build.echo_marks) {
     mark = new QLineSeries(chart);
-    mark->setPen(outline);
     chart->addSeries(mark);
+    mark->setPen(outline);
     mark->attachAxis(x);
     mark->attachAxis(y);
   }
