@@ -16,7 +16,8 @@ void InstallFonts();
 // Pixel size of a point size at 96 dpi: pt * 96 / 72, rounded.
 int PointsToPixels(double points);
 
-// `base` with the given point size (as fixed pixels) and weight.
+// `base` with the given point size (as fixed pixels) and weight. Bold
+// "Tahoma" is drawn by a condensed bold look-alike.
 QFont SizedFont(QFont base, double points, bool bold = false);
 // The named face at the given point size and weight.
 QFont SkinFont(const QString& family, double points, bool bold = false);

@@ -5,6 +5,7 @@
 
 #include "widgets/fonts.h"
 #include "widgets/skin.h"
+#include "widgets/skin_group_box.h"
 #include "widgets/tag.h"
 #include "widgets/three_slice.h"
 
@@ -73,10 +74,10 @@ vx_page::vx_page(QWidget* ownerWidget, int top, int left, int bodyHeight, int bo
 
   const QRect bodyRect = pictures[4]->geometry();
   for (int i = 0; i < 4; ++i) {
-    auto* box = new QGroupBox(owner);
+    // Flat: the page picture around the body draws its frame.
+    auto* box = new SkinGroupBox(owner);
     box->setObjectName(QStringLiteral("page_body_%1").arg(i));
-    box->setFlat(false);
-    box->setAutoFillBackground(true);
+    box->setFlat(true);
     QPalette palette = box->palette();
     palette.setColor(QPalette::Window, kBodyColour);
     palette.setColor(QPalette::WindowText, Qt::black);

@@ -33,8 +33,28 @@ QStringList FamiliesDrawing(const QFont& font, const QString& text) {
 
 TEST(Fonts, WindowsFaceNamesResolveToTheirLookAlikes) {
   InstallFonts();
-  EXPECT_EQ(QFontInfo(SkinFont("Calibri", 12)).family(), "Carlito");
-  EXPECT_EQ(QFontInfo(SkinFont("Tahoma", 8)).family(), "Tahoma");
+  const struct {
+    QFont font;
+    const char* family;
+    const char* style;
+  } cases[] = {
+      {SkinFont("Calibri", 12), "Carlito", "Regular"},
+      {SkinFont("Calibri", 12, true), "Carlito", "Bold"},
+      {SkinFont("Tahoma", 8), "Tahoma", "Regular"},
+      {SkinFont("Tahoma", 10, true), "DejaVu Sans", "Condensed Bold"},
+      // A bold Tahoma made regular again is Tahoma.
+      {SizedFont(SkinFont("Tahoma", 10, true), 8), "Tahoma", "Regular"},
+  };
+  for (const auto& c : cases) {
+    QTextLayout layout("Output", c.font);
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    const QList<QGlyphRun> runs = layout.glyphRuns();
+    ASSERT_EQ(runs.size(), 1);
+    EXPECT_EQ(runs[0].rawFont().familyName().toLower(), QString(c.family).toLower());
+    EXPECT_EQ(runs[0].rawFont().styleName(), c.style) << c.family;
+  }
 }
 
 TEST(Fonts, ChineseComesFromTheTraditionalFace) {

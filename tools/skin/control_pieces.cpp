@@ -99,20 +99,24 @@ QImage StripButton() {
   return OverImage(art, HeaderBand(w, kStripTop, h));
 }
 
+// Backing of the strip's ID field and boxes. The picture starts right at
+// its label's edge; a little header shows first, so the label breathes.
 QImage TitleEdit() {
   const int w = kTitleEditWidth, h = kTitleEditHeight;
   QImage art = NewCanvas(w, h);
   QPainter p(&art);
   p.setRenderHint(QPainter::Antialiasing);
-  const QRectF body(0.5, 3.5, w - 1, h - 6);
+  const QRectF body(3.5, 3.5, w - 4, h - 6);
   p.setPen(Qt::NoPen);
+  p.setBrush(QColor(0, 0, 0, 50));
+  p.drawRoundedRect(body.translated(0, 1), 5, 5);
   p.setBrush(Qt::white);
   p.drawRoundedRect(body, 5, 5);
   p.setPen(QPen(QColor(18, 24, 31), 1));
   p.setBrush(Qt::NoBrush);
   p.drawRoundedRect(body, 5, 5);
   p.setPen(QPen(kFieldShadow, 1));
-  p.drawLine(QPointF(5, 5), QPointF(w - 5, 5));
+  p.drawLine(QPointF(8, 5), QPointF(w - 5, 5));
   p.end();
   return OverImage(art, HeaderBand(w, kStripTop, h));
 }
@@ -132,6 +136,8 @@ QImage Tab(const QColor& top, const QColor& bottom, const QColor& outline) {
   return OverColour(art, kBody);
 }
 
+// Around the page bodies: the kit places each body 5 px in from the left
+// and right and 4 px from the top and bottom of this picture.
 QImage PageBody() {
   const int w = kPageWidth, h = kPageHeight;
   QImage art = NewCanvas(w, h);
@@ -139,11 +145,16 @@ QImage PageBody() {
   p.setRenderHint(QPainter::Antialiasing);
   const QRectF r(0.5, 0.5, w - 1, h - 1);
   const QPainterPath shape = RoundedRect(r, 0, 0, 6, 6);
-  p.fillPath(shape, QColor(236, 239, 242));
-  p.setPen(QPen(QColor(160, 170, 182), 1));
+  p.fillPath(shape, QColor(234, 237, 241));
+  p.setPen(QPen(QColor(150, 160, 172), 1));
   p.drawPath(shape);
   // The accent line the active tab stands on.
+  p.setRenderHint(QPainter::Antialiasing, false);
   p.fillRect(QRect(0, 0, w, 3), kAccentBottom);
+  // A hairline around the body itself.
+  p.setPen(QPen(QColor(196, 204, 213), 1));
+  p.setBrush(kPageBody);
+  p.drawRect(QRect(4, 3, w - 9, h - 7));
   p.end();
   return OverColour(art, kBody);
 }

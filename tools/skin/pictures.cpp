@@ -1,6 +1,8 @@
 // Larger pictures: the vessel and the two percentage scales of the
 // Parameter page, the page's logo, the splash window and the access dialog.
+#include <QFontMetricsF>
 #include <QPainter>
+#include <cmath>
 
 #include "canvas.h"
 #include "palette.h"
@@ -78,35 +80,94 @@ QImage Scale() {
                  QString::number(pct));
     }
   }
-  p.setPen(kMutedText);
-  p.drawText(QRectF(track.right() + 3, h - 14, w - track.right() - 3, 12), Qt::AlignLeft, "%");
   p.end();
   return OverColour(art, kPageBody);
 }
 
+// A footer band along the bottom of the Parameter page: plain on the left,
+// where the version text stands, the product mark on the right.
 QImage GaugeLogo() {
   const int w = kGaugeLogoWidth, h = kGaugeLogoHeight;
   QImage art = NewCanvas(w, h);
   QPainter p(&art);
   p.setRenderHint(QPainter::Antialiasing);
-  p.setFont(Face(26, true));
-  p.setPen(QColor(48, 62, 78));
-  p.drawText(QRectF(64, 18, 260, 30), Qt::AlignLeft | Qt::AlignVCenter, "TAVRO");
-  p.setFont(Face(12));
+  QLinearGradient rule(0, 0, w, 0);
+  rule.setColorAt(0, QColor(210, 216, 223, 0));
+  rule.setColorAt(0.25, QColor(200, 207, 215));
+  rule.setColorAt(1, QColor(200, 207, 215));
+  p.fillRect(QRectF(0, 2, w, 1), rule);
+
+  const double right = w - 8;
+  QFont tagFont = Face(11);
+  tagFont.setLetterSpacing(QFont::AbsoluteSpacing, 0.6);
+  p.setFont(tagFont);
   p.setPen(kMutedText);
-  p.drawText(QRectF(65, 48, 270, 16), Qt::AlignLeft | Qt::AlignVCenter,
-             "Guided-wave radar level transmitter");
-  p.setPen(QPen(kAccentBottom, 2.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  const QString tag = "Guided-wave radar level transmitter  ·  production & service";
+  const double tagWidth = QFontMetricsF(tagFont).horizontalAdvance(tag);
+  p.drawText(QRectF(right - tagWidth, 8, tagWidth, 24), Qt::AlignRight | Qt::AlignVCenter, tag);
+
+  QFont word = Face(18, true);
+  word.setLetterSpacing(QFont::AbsoluteSpacing, 2);
+  p.setFont(word);
+  const double wordWidth = QFontMetricsF(word).horizontalAdvance("TAVRO");
+  const double wordLeft = right - tagWidth - 14 - wordWidth;
+  p.setPen(QColor(48, 62, 78));
+  p.drawText(QRectF(wordLeft, 6, wordWidth + 4, 28), Qt::AlignLeft | Qt::AlignVCenter, "TAVRO");
+
+  // Emblem: probe and echo pulse.
+  const double ex = wordLeft - 30, ey = 20;
+  p.setPen(QPen(QColor(48, 62, 78), 1.8, Qt::SolidLine, Qt::RoundCap));
+  p.drawLine(QPointF(ex, ey - 10), QPointF(ex, ey + 10));
   QPainterPath pulse;
-  pulse.moveTo(14, 52);
-  pulse.lineTo(24, 52);
-  pulse.lineTo(30, 22);
-  pulse.lineTo(37, 66);
-  pulse.lineTo(42, 52);
-  pulse.lineTo(54, 52);
+  pulse.moveTo(ex + 3, ey + 5);
+  pulse.lineTo(ex + 8, ey + 5);
+  pulse.lineTo(ex + 11, ey - 9);
+  pulse.lineTo(ex + 15, ey + 10);
+  pulse.lineTo(ex + 17, ey + 5);
+  pulse.lineTo(ex + 23, ey + 5);
+  p.setPen(QPen(kAccentBottom, 1.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
   p.drawPath(pulse);
   p.end();
   return OverColour(art, kPageBody);
+}
+
+// An echo trace as the instrument shows it: the reference pulse at the
+// flange, the level echo, and the small end-of-probe reflection.
+QPainterPath EchoTrace(const QRectF& area) {
+  QPainterPath path;
+  const int steps = 400;
+  for (int i = 0; i <= steps; ++i) {
+    const double t = i / double(steps);
+    auto bump = [t](double centre, double width, double height) {
+      const double d = (t - centre) / width;
+      return height * std::exp(-d * d);
+    };
+    double v = bump(0.10, 0.018, 1.0) - bump(0.13, 0.02, 0.35) + bump(0.56, 0.045, 0.62) +
+               bump(0.88, 0.025, 0.18) + 0.015 * std::sin(t * 90.0);
+    const QPointF point(area.left() + t * area.width(), area.bottom() - v * area.height());
+    if (i == 0) {
+      path.moveTo(point);
+    } else {
+      path.lineTo(point);
+    }
+  }
+  return path;
+}
+
+void DrawEmblem(QPainter& p, const QPointF& c, double scale, const QColor& probe,
+                const QColor& pulse) {
+  p.setPen(QPen(probe, 2.2 * scale, Qt::SolidLine, Qt::RoundCap));
+  p.drawLine(QPointF(c.x() - 14 * scale, c.y() - 14 * scale),
+             QPointF(c.x() - 14 * scale, c.y() + 16 * scale));
+  QPainterPath path;
+  path.moveTo(c.x() - 10 * scale, c.y() + 6 * scale);
+  path.lineTo(c.x() - 4 * scale, c.y() + 6 * scale);
+  path.lineTo(c.x() - 1 * scale, c.y() - 12 * scale);
+  path.lineTo(c.x() + 3 * scale, c.y() + 14 * scale);
+  path.lineTo(c.x() + 6 * scale, c.y() + 6 * scale);
+  path.lineTo(c.x() + 14 * scale, c.y() + 6 * scale);
+  p.setPen(QPen(pulse, 2.2 * scale, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  p.drawPath(path);
 }
 
 QImage Splash() {
@@ -115,16 +176,56 @@ QImage Splash() {
   QPainter p(&art);
   p.setRenderHint(QPainter::Antialiasing);
   const QRectF r(0.5, 0.5, w - 1, h - 1);
-  p.setPen(QPen(kFrameOutline, 1));
-  p.setBrush(Vertical(0, h, kHeaderTop, kHeaderBottom));
-  p.drawRoundedRect(r, 14, 14);
-  p.setFont(Face(54, true));
+  const QPainterPath outline = RoundedRect(r, 14, 14, 14, 14);
+  p.fillPath(outline, Vertical(0, h, QColor(52, 66, 82), QColor(26, 34, 44)));
+  p.save();
+  p.setClipPath(outline);
+
+  // The trace panel: a faint grid with the echo curve.
+  const QRectF panel(28, 168, w - 56, 84);
+  p.setPen(QPen(QColor(255, 255, 255, 16), 1));
+  for (int i = 0; i <= 8; ++i) {
+    const double x = panel.left() + panel.width() * i / 8.0;
+    p.drawLine(QPointF(x, panel.top()), QPointF(x, panel.bottom()));
+  }
+  for (int i = 0; i <= 3; ++i) {
+    const double y = panel.top() + panel.height() * i / 3.0;
+    p.drawLine(QPointF(panel.left(), y), QPointF(panel.right(), y));
+  }
+  const QPainterPath trace = EchoTrace(panel.adjusted(0, 8, 0, -6));
+  p.setPen(QPen(QColor(120, 205, 245, 60), 5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  p.drawPath(trace);
+  p.setPen(QPen(QColor(150, 220, 250), 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  p.drawPath(trace);
+
+  // Footer.
+  p.fillRect(QRectF(0, h - 36, w, 36), QColor(18, 24, 31, 150));
+  p.fillRect(QRectF(0, h - 36, w, 1), QColor(72, 130, 186));
+  p.restore();
+
+  DrawEmblem(p, QPointF(116, 82), 1.5, QColor(120, 170, 220), QColor(150, 220, 250));
+  QFont word = Face(52, true);
+  word.setLetterSpacing(QFont::AbsoluteSpacing, 6);
+  p.setFont(word);
   p.setPen(QColor(244, 247, 250));
-  p.drawText(QRectF(0, 80, w, 70), Qt::AlignCenter, "TAVRO");
-  p.setFont(Face(15));
+  p.drawText(QRectF(150, 48, 230, 66), Qt::AlignLeft | Qt::AlignVCenter, "TAVRO");
+  QFont tag = Face(14);
+  tag.setLetterSpacing(QFont::AbsoluteSpacing, 0.8);
+  p.setFont(tag);
   p.setPen(QColor(170, 186, 204));
-  p.drawText(QRectF(0, 150, w, 22), Qt::AlignCenter, "TDR level transmitter production & service");
-  p.fillRect(QRectF(40, 250, w - 80, 3), kAccentTop);
+  p.drawText(QRectF(0, 120, w, 22), Qt::AlignCenter, "TDR level transmitter  ·  production & service");
+
+  QFont small = Face(12);
+  p.setFont(small);
+  p.setPen(QColor(150, 166, 184));
+  p.drawText(QRectF(22, h - 36, w - 44, 36), Qt::AlignLeft | Qt::AlignVCenter,
+             "Modbus RTU  ·  HART  ·  calibration  ·  QC verify");
+  p.setPen(QColor(210, 220, 232));
+  p.drawText(QRectF(22, h - 36, w - 44, 36), Qt::AlignRight | Qt::AlignVCenter, "Starting…");
+
+  p.setPen(QPen(kFrameOutline, 1));
+  p.setBrush(Qt::NoBrush);
+  p.drawPath(outline);
   p.end();
   return WithSeeThrough(art);
 }
@@ -135,18 +236,38 @@ QImage AccessDialog() {
   QPainter p(&art);
   p.setRenderHint(QPainter::Antialiasing);
   const QRectF r(0.5, 0.5, w - 1, h - 1);
-  p.setPen(QPen(kFrameOutline, 1));
-  p.setBrush(kPageBody);
-  p.drawRoundedRect(r, 10, 10);
-  const QPainterPath head = RoundedRect(QRectF(1, 1, w - 2, 44), 9.5, 9.5, 0, 0);
+  const QPainterPath outline = RoundedRect(r, 10, 10, 10, 10);
+  p.fillPath(outline, kPageBody);
+  const QPainterPath head = RoundedRect(QRectF(0.5, 0.5, w - 1, 44), 10, 10, 0, 0);
   p.fillPath(head, Vertical(0, 44, kHeaderTop, kHeaderBottom));
   p.fillRect(QRectF(1, 44, w - 2, 2), kAccentTop);
+
+  // Padlock.
+  const QPointF lock(26, 23);
+  p.setPen(QPen(QColor(170, 190, 212), 2.2));
+  p.setBrush(Qt::NoBrush);
+  p.drawArc(QRectF(lock.x() - 6, lock.y() - 12, 12, 14), 0, 180 * 16);
+  p.drawLine(QPointF(lock.x() - 6, lock.y() - 5), QPointF(lock.x() - 6, lock.y() - 2));
+  p.drawLine(QPointF(lock.x() + 6, lock.y() - 5), QPointF(lock.x() + 6, lock.y() - 2));
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(170, 190, 212));
+  p.drawRoundedRect(QRectF(lock.x() - 9, lock.y() - 2, 18, 13), 2.5, 2.5);
+  p.setBrush(QColor(36, 46, 58));
+  p.drawEllipse(QPointF(lock.x(), lock.y() + 3.5), 2, 2);
+
   p.setFont(Face(17, true));
   p.setPen(QColor(244, 247, 250));
-  p.drawText(QRectF(20, 0, w - 40, 45), Qt::AlignLeft | Qt::AlignVCenter, "Engineering access");
+  p.drawText(QRectF(46, 0, w - 60, 45), Qt::AlignLeft | Qt::AlignVCenter, "Engineering access");
   p.setFont(Face(13));
   p.setPen(kMutedText);
   p.drawText(QRectF(34, 52, w - 60, 18), Qt::AlignLeft | Qt::AlignVCenter, "Access code");
+  p.setFont(Face(11));
+  p.setPen(QColor(140, 150, 162));
+  p.drawText(QRectF(0, 154, w, 18), Qt::AlignCenter, "For authorised service personnel");
+
+  p.setPen(QPen(kFrameOutline, 1));
+  p.setBrush(Qt::NoBrush);
+  p.drawPath(outline);
   p.end();
   return WithSeeThrough(art);
 }

@@ -9,6 +9,7 @@
 #include "widgets/bar_gauge.h"
 #include "widgets/fonts.h"
 #include "widgets/skin.h"
+#include "widgets/skin_group_box.h"
 #include "widgets/three_slice.h"
 #include "widgets/vx_background.h"
 #include "widgets/vx_combobox.h"
@@ -29,14 +30,35 @@ int main(int argc, char** argv) {
   InstallFonts();
   QWidget window;
   window.setFont(SkinFont("Tahoma", 8));
-  window.resize(738, 765);
+  window.resize(738, 800);
   const int page = argc > 3 ? atoi(argv[3]) : 0;
+  if (page == 8 || page == 9) {
+    // The splash (8) and the access dialog (9): a picture and, on the
+    // dialog, its code field and buttons.
+    try {
+      const QPixmap picture =
+          LoadSkinBitmap(page == 8 ? "style/splash.bmp" : "style/access_dialog.bmp");
+      window.resize(picture.size());
+      NewPicture(&window, picture);
+      if (page == 9) {
+        vx_edit code(&window, 75, 33, 230, 0, "", "*****", " ");
+        new vx_ellipse_button(&window, 120, 33, 95, "OK", 0);
+        new vx_ellipse_button(&window, 120, 168, 95, "Cancel", 0);
+      }
+      window.show();
+      app.processEvents();
+      return window.grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
+    } catch (const std::exception& e) {
+      std::fprintf(stderr, "%s\n", e.what());
+      return 1;
+    }
+  }
   try {
     vx_background background(&window);
     vx_page pages(&window, 140, 16, window.height() - 200, 715);
     pages.showTab(page);
     QWidget* body0 = pages.bodies[0];
-    auto* box = new QGroupBox("Output 1_2", body0);
+    auto* box = new SkinGroupBox(body0, "Output 1_2");
     box->setGeometry(5, 4, 340, 273);
     QPalette pal = box->palette();
     pal.setColor(QPalette::Window, QColor(248, 248, 248));
@@ -49,7 +71,7 @@ int main(int argc, char** argv) {
       new vx_edit(box, 28 + 27 * k, 5, 60, 155, labels[k], QString::number(1234 + k), "");
       new vx_edit(box, 28 + 27 * k, 235, 60, 5, "", "12.5", k == 3 ? "mA" : "mm");
     }
-    auto* set = new QGroupBox("Settnig Group", body0);
+    auto* set = new SkinGroupBox(body0, "Settnig Group");
     set->setGeometry(360, 4, 340, 460);
     set->setPalette(pal);
     set->setAutoFillBackground(true);
