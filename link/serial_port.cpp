@@ -17,14 +17,6 @@
 #include "link/serial_io.h"
 
 namespace tavro {
-namespace {
-
-// {read interval, read total constant, read total per byte, write total
-// constant, write total per byte}, in milliseconds.
-constexpr int kStandard[5] = {300, 500, 1, 100, 100};
-constexpr int kHart[5] = {700, 700, 1, 400, 400};
-
-}  // namespace
 
 SerialPort::SerialPort() = default;
 
@@ -46,7 +38,8 @@ bool SerialPort::Open(const std::string& portName, uint32_t baudRate, uint8_t by
       tcsetattr(handle_, TCSANOW, &tio) != 0) {
     return Fail("Setup State Fails!");
   }
-  if (!ArmTimeouts({kStandard[0], kStandard[1], kStandard[2], kStandard[3], kStandard[4]})) {
+  // Read: 300 ms silence, 500 ms + 1 ms per byte in all; write 100 + 100 n ms.
+  if (!ArmTimeouts({300, 500, 1, 100, 100})) {
     return Fail("Setup Timeout Fils!");
   }
   opened_ = true;
@@ -58,7 +51,8 @@ bool SerialPort::OpenHart(const std::string& portName, uint32_t baudRate) {
   if (!OpenDevice(portName)) return Fail("Open Fails!");
   if (!ClaimLine()) return Fail("Setup Fails!");
   tcflush(handle_, TCIOFLUSH);  // stale bytes of either direction
-  if (!ArmTimeouts({kHart[0], kHart[1], kHart[2], kHart[3], kHart[4]})) {
+  // Read: 700 ms silence, 700 ms + 1 ms per byte in all; write 400 + 400 n ms.
+  if (!ArmTimeouts({700, 700, 1, 400, 400})) {
     return Fail("Setup Timeout Fils!");
   }
   termios tio{};
