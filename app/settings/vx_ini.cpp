@@ -1,5 +1,7 @@
 #include "app/settings/vx_ini.h"
 
+#include "app/settings/replace_file.h"
+
 // UTF-8 text in char strings: no wide-character conversion is needed.
 #define SI_NO_CONVERSION
 // The library is a template; its code is compiled here.
@@ -8,7 +10,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <list>
 #include <string>
 
@@ -122,18 +123,11 @@ void vx_ini::Write(const QString& section, const QString& key, const QString& va
   std::string text;
   if (ini_->ini.Save(text) < 0) ThrowWriteError(path_, QStringLiteral("cannot format the file"));
 
-  // Written beside the file and renamed over it, so a failed write leaves
-  // the old contents; straight into the file where no file can be created
-  // beside it.
-  QSaveFile file(path_);
-  file.setDirectWriteFallback(true);
-  if (!file.open(QIODevice::WriteOnly)) ThrowWriteError(path_, file.errorString());
-  if (file.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size())) {
-    const QString reason = file.errorString();
-    file.cancelWriting();
+  QString reason;
+  if (!ReplaceFileContents(path_, QByteArray(text.data(), static_cast<qsizetype>(text.size())),
+                           &reason)) {
     ThrowWriteError(path_, reason);
   }
-  if (!file.commit()) ThrowWriteError(path_, file.errorString());
 }
 
 }  // namespace tavro
