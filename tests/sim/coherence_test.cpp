@@ -77,6 +77,27 @@ TEST(ToolMaster, AFloatWrittenAt4233ReadsBack) {
   master.Close();
 }
 
+TEST(ToolMaster, HartOpenOfTheToolReachesTheHartSlave) {
+  SimulatedBench sim;
+  SerialPort hart;
+  ASSERT_TRUE(hart.OpenHart("COM1", 1200));
+  const uint8_t identify[] = {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x02, 0x80, 0x00, 0x00, 0x82};
+  uint32_t written = 0;
+  ASSERT_TRUE(hart.Write(identify, sizeof identify, &written));
+  uint8_t reply[256];
+  uint32_t got = 0;
+  ASSERT_TRUE(hart.Read(reply, sizeof reply, &got));
+  ASSERT_EQ(got, 34u);
+  EXPECT_EQ(reply[5], 0x06);
+  EXPECT_EQ(reply[11], 254);
+  hart.Close();
+  // The same line opened for Modbus at 9600 is Modbus again.
+  ModbusMaster master;
+  ASSERT_TRUE(master.Open("COM1", 9600, 8, 0, 0));
+  EXPECT_EQ(master.ReadRegisters(1, reg::modbusId, 1), 2);
+  master.Close();
+}
+
 class Coherence : public ::testing::Test {
  protected:
   SimulatedBench sim{[] {
