@@ -31,7 +31,13 @@ SimulatedBench::SimulatedBench(BenchOptions options)
       transmitterPort_(transmitterLine_, options_.paceReplies),
       stagePort_(*stageLine_, options_.paceReplies),
       meterPort_(meterLine_, options_.paceReplies) {
-  for (Device device : {Device::kTransmitter, Device::kStage, Device::kMeter}) Replug(device);
+  try {
+    for (Device device : {Device::kTransmitter, Device::kStage, Device::kMeter}) Replug(device);
+  } catch (...) {
+    // No names may be left pointing at ptys that are gone.
+    for (Device device : {Device::kTransmitter, Device::kStage, Device::kMeter}) Unplug(device);
+    throw;
+  }
 }
 
 std::unique_ptr<LineProtocol> SimulatedBench::MakeStageLine() {

@@ -98,6 +98,23 @@ TEST(ToolMaster, HartOpenOfTheToolReachesTheHartSlave) {
   master.Close();
 }
 
+TEST(ToolMaster, MoveToOneThousandOnTheSixMetreTablePutsTheTargetThere) {
+  SimulatedBench sim(FastStage());
+  ModbusMaster drive;
+  ASSERT_TRUE(drive.Open("COM2", 9600, 8, 0, 2));  // 8-N-2
+  // "Move To" 1000 with "Motor Offset" 225: 775 mm, 149038 pulses.
+  const auto pulses = static_cast<int32_t>(static_cast<float>(775 * 10000 * (1.0f / 52)));
+  ASSERT_EQ(pulses, 149038);
+  EXPECT_EQ(drive.WriteRegister(1, 271, static_cast<uint16_t>(pulses / 10000)), 3);
+  EXPECT_EQ(drive.WriteRegister(1, 272, static_cast<uint16_t>(pulses % 10000)), 3);
+  EXPECT_EQ(drive.WriteRegister(1, 548, 200), 3);
+  EXPECT_EQ(drive.WriteRegister(1, 1031, 1), 3);
+  EXPECT_EQ(drive.WriteRegister(1, 1031, 257), 3);
+  std::this_thread::sleep_for(10ms);
+  EXPECT_NEAR(sim.bench().TargetDistanceMm(), 1000.0, 0.01);
+  drive.Close();
+}
+
 class Coherence : public ::testing::Test {
  protected:
   SimulatedBench sim{[] {
