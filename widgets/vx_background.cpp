@@ -230,6 +230,12 @@ vx_background::vx_background(QWidget* dressed) : window(dressed) {
   progress_bar->setRange(0, 10);
   progress_bar->setValue(0);
   progress_bar->setTextVisible(false);
+  // Groove and bar in the footer's slate and the skin's accent.
+  QPalette barPalette = progress_bar->palette();
+  barPalette.setColor(QPalette::Base, QColor(44, 56, 70));
+  barPalette.setColor(QPalette::Window, QColor(44, 56, 70));
+  barPalette.setColor(QPalette::Highlight, QColor(72, 150, 210));
+  progress_bar->setPalette(barPalette);
   const int barLeft = frame_pictures[kBottomLeft]->x() + 20;
   progress_bar->setGeometry(barLeft, H - 32, W - barLeft - 20, 15);
   progress_bar->raise();

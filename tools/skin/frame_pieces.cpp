@@ -29,6 +29,11 @@ QImage FrameComposition() {
   p.fillRect(QRect(kSideWidth - 1, 0, 1, H), QColor(70, 84, 100));
   p.fillRect(QRect(W - kSideWidth, 0, 1, H), QColor(70, 84, 100));
 
+  // The header's soft shadow on the body.
+  p.fillRect(QRect(kSideWidth, kHeaderHeight, W - 2 * kSideWidth, 10),
+             Vertical(kHeaderHeight, kHeaderHeight + 10, QColor(20, 28, 38, 60),
+                      QColor(20, 28, 38, 0)));
+
   // Header.
   p.drawImage(0, 0, HeaderBand(W, 0, kHeaderHeight));
   p.fillRect(QRect(0, 1, W, 1), kHeaderLine);
