@@ -44,10 +44,10 @@ constexpr int kArrowPanelHeight = 21;
 int RightEdge(const QWidget* w) { return w->x() + w->width(); }
 
 // The progress bar stands in front of everything, including what the
-// window builds after the strip.
+// window builds after the strip. The filter lives and dies with the bar.
 class KeepInFront : public QObject {
  public:
-  KeepInFront(QWidget* window, QWidget* front) : QObject(window), front_(front) {
+  KeepInFront(QWidget* window, QWidget* front) : QObject(front), front_(front) {
     window->installEventFilter(this);
   }
 

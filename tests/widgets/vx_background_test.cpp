@@ -107,6 +107,20 @@ TEST_F(VxBackground, ProgressBarStaysInFrontOfLaterControls) {
   EXPECT_EQ(window.childAt(100, 740), skin.progress_bar);
 }
 
+// The main window rebuilds itself on the same window: the new strip's bar
+// is the one in front.
+TEST_F(VxBackground, RebuiltStripKeepsItsBarInFront) {
+  {
+    vx_background first(&window);
+    qDeleteAll(window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
+  }
+  vx_background second(&window);
+  auto* later = new QLabel(&window);
+  later->setGeometry(0, 700, 738, 65);
+  window.show();
+  EXPECT_EQ(window.childAt(100, 740), second.progress_bar);
+}
+
 TEST_F(VxBackground, ArrowsDropTheirBoxes) {
   vx_background skin(&window);
   window.show();
