@@ -2,6 +2,7 @@
 // and then hands over to it; the access dialog waits hidden for its gesture.
 #include <QApplication>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 
 #include "app/access/tform3.h"
@@ -10,6 +11,7 @@
 #include "app/shell/command_line.h"
 #include "app/shell/desktop.h"
 #include "app/shell/globals.h"
+#include "app/shell/quit_signals.h"
 #include "app/shell/simulated_bench_seam.h"
 #include "app/shell/startup.h"
 #include "app/shell/tform2.h"
@@ -19,30 +21,20 @@
 
 namespace {
 
-int Run(QApplication& app) {
+int Run(QApplication& app, const tavro::CommandLine& options) {
   using namespace tavro;
   QString error;
-  const std::optional<CommandLine> options = ParseCommandLine(app.arguments(), &error);
-  if (!options) {
-    std::fprintf(stderr, "tavro: %s\n%s", qPrintable(error), qPrintable(CommandLineHelp()));
-    return 2;
-  }
-  if (options->help) {
-    std::fputs(qPrintable(CommandLineHelp()), stdout);
-    return 0;
-  }
-
   InstallApplicationHooks();
 
   // Ports: the settings file names hardware, the simulated bench takes
   // COM1-COM3, the command line has the last word.
   LoadPortNames(vx_ini(exe_dir() + QString::fromLatin1(kSettingsFileName)));
   std::unique_ptr<RunningBench> bench;
-  if (options->simulatedBench) {
+  if (options.simulatedBench) {
     bench = StartSimulatedBench(&error);
     if (!bench) std::fprintf(stderr, "tavro: no simulated bench: %s\n", qPrintable(error));
   }
-  for (const auto& [name, path] : options->ports) RegisterPortName(name, path);
+  for (const auto& [name, path] : options.ports) RegisterPortName(name, path);
 
   auto form1 = std::make_unique<TForm1>();
   CenterOnDesktop(form1.get());
@@ -63,6 +55,7 @@ int Run(QApplication& app) {
     form3->setAttribute(Qt::WA_QuitOnClose, false);
     form1->SetAccessDialog(form3.get());
   }
+  CloseOnQuitSignals([window = form1.get()] { RunGuarded([window] { window->close(); }); });
 
   const int status = app.exec();
   form3.reset();
@@ -74,11 +67,25 @@ int Run(QApplication& app) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  QApplication app(argc, argv);
+  // --help needs no display.
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+      std::fputs(qPrintable(tavro::CommandLineHelp()), stdout);
+      return 0;
+    }
+  }
+  QApplication app(argc, argv);  // takes Qt's own options (-platform ...) out
   QApplication::setApplicationName(QStringLiteral("TAVRO"));
+  QString error;
+  const std::optional<tavro::CommandLine> options =
+      tavro::ParseCommandLine(QApplication::arguments(), &error);
+  if (!options) {
+    std::fprintf(stderr, "tavro: %s\n%s", qPrintable(error), qPrintable(tavro::CommandLineHelp()));
+    return 2;
+  }
   int status = 1;
   // Nothing may escape to Qt or past main: an error is shown as the
   // standard error box.
-  tavro::RunGuarded([&] { status = Run(app); });
+  tavro::RunGuarded([&] { status = Run(app, *options); });
   return status;
 }

@@ -4,6 +4,7 @@
 #include "app/tables/field_texts.h"
 #include "widgets/fonts.h"
 #include "widgets/skin.h"
+#include "widgets/skin_group_box.h"
 
 namespace tavro {
 namespace {
@@ -67,7 +68,7 @@ void BuildGroupBoxes(WindowBuild& build) {
   QWidget* body = build.HostWidget(Host::kBody0);
   for (size_t k = 0; k < build.group_boxes.size(); ++k) {
     const GroupBoxSpec& spec = kGroupBoxes[k];
-    auto* box = new QGroupBox(QString::fromLatin1(spec.caption), body);
+    auto* box = new SkinGroupBox(body, QString::fromLatin1(spec.caption));
     box->setGeometry(spec.left, spec.top, spec.width, spec.height);
     // The designed face names no installed font; the default face shows.
     box->setFont(SizedFont(QFont(body->window()->font().family()), 11, true));

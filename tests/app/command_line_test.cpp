@@ -33,3 +33,23 @@ TEST(CommandLine, OptionsAndErrors) {
 
 }  // namespace
 }  // namespace tavro::test
+
+#include "app/shell/simulated_bench_seam.h"
+#include "link/port_names.h"
+
+namespace tavro::test {
+namespace {
+
+TEST(SimulatedBench, NamesTheThreePortsWhileItRuns) {
+  QString error;
+  std::unique_ptr<RunningBench> bench = StartSimulatedBench(&error);
+  ASSERT_NE(bench, nullptr) << error.toStdString();
+  for (const char* name : {"COM1", "COM2", "COM3"}) {
+    EXPECT_EQ(ResolvePortName(name).rfind("/dev/pts/", 0), 0u) << name;
+  }
+  bench.reset();
+  EXPECT_EQ(ResolvePortName("COM1"), "/dev/ttyS0");
+}
+
+}  // namespace
+}  // namespace tavro::test
