@@ -146,10 +146,7 @@ void TForm1::FormCreate() {
   BuildLogBox(build);
 
   build.settings = std::make_unique<vx_ini>(exe_dir() + QString::fromLatin1(kSettingsFileName));
-  if (build.settings->FileExists()) {
-    LoadWindowSettings(*build.settings);
-    LoadPortNames(*build.settings);
-  }
+  if (build.settings->FileExists()) LoadWindowSettings(*build.settings);
 
   SetStartValues(build);
 

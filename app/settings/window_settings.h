@@ -25,7 +25,8 @@ void LoadWindowSettings(const vx_ini& settings);
 void SaveWindowSettings(vx_ini& settings);
 
 // Registers the "PORTS" section's "COMn" = device path entries in the
-// port-name map.
+// port-name map. Done once at start-up, before the simulated bench and the
+// command line, which may name ports too.
 void LoadPortNames(const vx_ini& settings);
 
 // "INTERNET" / "STATUS" as the file holds it now ("CLOSE" when absent).

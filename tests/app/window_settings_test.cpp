@@ -2,6 +2,7 @@
 #include <QFile>
 
 #include "app/settings/vx_ini.h"
+#include "app/settings/window_settings.h"
 #include "link/port_names.h"
 #include "procedures/stage_settings.h"
 #include "tests/app/app_fixture.h"
@@ -152,6 +153,7 @@ TEST_F(WindowSettingsTest, ReadOnlyFileShowsSaveErrorAndKeepsTheFile) {
 TEST_F(WindowSettingsTest, PortsSectionNamesTheDevicesBehindThePortNames) {
   exeDir->WriteSettings(QStringLiteral(
       "[PORTS]\nCOM1=/dev/ttyUSB0\ncom7 = /dev/serial/by-id/meter\nLPT1=/dev/lp0\nCOM2=\n"));
+  LoadPortNames(vx_ini(exeDir->settingsPath()));  // at start-up
   Build();
   EXPECT_EQ(ResolvePortName("COM1"), "/dev/ttyUSB0");
   EXPECT_EQ(ResolvePortName("COM7"), "/dev/serial/by-id/meter");
