@@ -32,7 +32,7 @@ BenchOptions FastStage() {
   return options;
 }
 
-TEST(ToolMaster, ReadsTheMonitorBlocksIntoLiveReadings) {
+TEST(SimToolMaster, ReadsTheMonitorBlocksIntoLiveReadings) {
   SimulatedBench sim(FastStage());
   sim.bench().PlaceStageAt(1275.0);  // 1500 mm
   ModbusMaster master;
@@ -62,7 +62,7 @@ TEST(ToolMaster, ReadsTheMonitorBlocksIntoLiveReadings) {
   master.Close();
 }
 
-TEST(ToolMaster, AFloatWrittenAt4233ReadsBack) {
+TEST(SimToolMaster, AFloatWrittenAt4233ReadsBack) {
   SimulatedBench sim;
   ModbusMaster master;
   ASSERT_TRUE(master.Open("COM1", 9600, 8, 0, 0));
@@ -77,7 +77,7 @@ TEST(ToolMaster, AFloatWrittenAt4233ReadsBack) {
   master.Close();
 }
 
-TEST(ToolMaster, HartOpenOfTheToolReachesTheHartSlave) {
+TEST(SimToolMaster, HartOpenOfTheToolReachesTheHartSlave) {
   SimulatedBench sim;
   SerialPort hart;
   ASSERT_TRUE(hart.OpenHart("COM1", 1200));
@@ -98,7 +98,7 @@ TEST(ToolMaster, HartOpenOfTheToolReachesTheHartSlave) {
   master.Close();
 }
 
-TEST(ToolMaster, MoveToOneThousandOnTheSixMetreTablePutsTheTargetThere) {
+TEST(SimToolMaster, MoveToOneThousandOnTheSixMetreTablePutsTheTargetThere) {
   SimulatedBench sim(FastStage());
   ModbusMaster drive;
   ASSERT_TRUE(drive.Open("COM2", 9600, 8, 0, 2));  // 8-N-2
@@ -115,7 +115,7 @@ TEST(ToolMaster, MoveToOneThousandOnTheSixMetreTablePutsTheTargetThere) {
   drive.Close();
 }
 
-class Coherence : public ::testing::Test {
+class SimCoherence : public ::testing::Test {
  protected:
   SimulatedBench sim{[] {
     BenchOptions options = FastStage();
@@ -159,7 +159,7 @@ class Coherence : public ::testing::Test {
   }
 };
 
-TEST_F(Coherence, PeakCountChangesAboutOnePointOnePerMillimetre) {
+TEST_F(SimCoherence, PeakCountChangesAboutOnePointOnePerMillimetre) {
   MoveTarget(1000);
   const float atLow = MedianPeak();
   MoveTarget(1500);
@@ -167,7 +167,7 @@ TEST_F(Coherence, PeakCountChangesAboutOnePointOnePerMillimetre) {
   EXPECT_NEAR((atHigh - atLow) / 500.0, 1.1, 0.02);
 }
 
-TEST_F(Coherence, ForcedCurrentReachesTheMeterThroughTheUncalibratedDac) {
+TEST_F(SimCoherence, ForcedCurrentReachesTheMeterThroughTheUncalibratedDac) {
   meter.Write(std::string(":sense:func \"current:dc\"\n"));
   Write(reg::currentCalMode, {1, 1, 1});
   Write(reg::forcedCurrent, FloatWords(4.0f));
@@ -182,7 +182,7 @@ TEST_F(Coherence, ForcedCurrentReachesTheMeterThroughTheUncalibratedDac) {
   EXPECT_NEAR(MeterMa(), 12.0, 0.6);
 }
 
-TEST_F(Coherence, CalibrationTableWrittenThroughModbusChangesDistance) {
+TEST_F(SimCoherence, CalibrationTableWrittenThroughModbusChangesDistance) {
   MoveTarget(2000);
   const float before = ReadFloat(reg::distance);
   EXPECT_GT(std::fabs(before - 2000.0f), 10.0f) << "the factory two-point result is off";
@@ -227,7 +227,7 @@ int CalibrateDac(Transmitter& t, int output, double target) {
   return -1;
 }
 
-TEST_F(Coherence, CurrentCalibrationConvergesWithAccuracyTwoMicroamperesSteps) {
+TEST_F(SimCoherence, CurrentCalibrationConvergesWithAccuracyTwoMicroamperesSteps) {
   Transmitter& t = sim.transmitter();
   t.Edit([](RegisterImage& r) {
     r.currentCalMode[0] = r.currentCalMode[1] = r.currentCalMode[2] = 1;

@@ -21,7 +21,7 @@ uint16_t Le16(const std::vector<uint8_t>& bytes, size_t at) {
   return static_cast<uint16_t>(bytes[at] | bytes[at + 1] << 8);
 }
 
-TEST(EchoFrames, RequestOfTheWorkedExample) {
+TEST(SimEchoFrames, RequestOfTheWorkedExample) {
   // Address 1, first index 0x0102, 400 samples: the four words sum to 0.
   EXPECT_EQ(BuildEchoRequest(1, 0x0102, 400),
             (std::vector<uint8_t>{0x01, 0xFF, 0x01, 0x02, 0x01, 0x90, 0xFD, 0x6E}));
@@ -32,7 +32,7 @@ TEST(EchoFrames, RequestOfTheWorkedExample) {
   EXPECT_FALSE(ParseEchoRequest(std::vector<uint8_t>{0x01, 0xFF, 0x01, 0x02, 0x01, 0x90, 0xFE, 0x6E}));
 }
 
-TEST(EchoFrames, CurveHoldsTheEchoesWhereTheMarkersSay) {
+TEST(SimEchoFrames, CurveHoldsTheEchoesWhereTheMarkersSay) {
   const EchoScene scene{.levelMm = 1500.0, .probeLengthMm = 6000.0, .temperatureC = 25.0};
   const EchoMarkers markers = MarkersFor(scene);
   const std::vector<int16_t> curve = SynthesizeEcho(scene);
@@ -51,13 +51,13 @@ TEST(EchoFrames, CurveHoldsTheEchoesWhereTheMarkersSay) {
   EXPECT_EQ(MarkersFor(EchoScene{.levelMm = 4000.0}).second, 0);
 }
 
-class EchoLine : public ::testing::Test {
+class SimEchoLine : public ::testing::Test {
  protected:
   SimulatedBench sim{test::Unregistered()};
   RawLine line{sim.DevicePath(Device::kTransmitter)};
 };
 
-TEST_F(EchoLine, AnswersAChunkWithEighteenPlusTwoNBytesThatSumToZero) {
+TEST_F(SimEchoLine, AnswersAChunkWithEighteenPlusTwoNBytesThatSumToZero) {
   sim.bench().PlaceStageAt(1000.0);  // target at 1225 mm
   line.Write(std::vector<uint8_t>{0x01, 0xAA});  // begin: no reply
   const auto request = BuildEchoRequest(1, 0x0102, 400);
@@ -82,7 +82,7 @@ TEST_F(EchoLine, AnswersAChunkWithEighteenPlusTwoNBytesThatSumToZero) {
   EXPECT_TRUE(line.ReadUntilQuiet(50ms).empty());
 }
 
-TEST_F(EchoLine, ChunksOfOneAcquisitionComeFromOneSnapshot) {
+TEST_F(SimEchoLine, ChunksOfOneAcquisitionComeFromOneSnapshot) {
   line.Write(std::vector<uint8_t>{0x01, 0xAA});
   const auto first = line.Exchange(BuildEchoRequest(1, 0, 400), 818);
   sim.bench().PlaceStageAt(2000.0);
@@ -93,7 +93,7 @@ TEST_F(EchoLine, ChunksOfOneAcquisitionComeFromOneSnapshot) {
   EXPECT_NE(Le16(after, 10), Le16(first, 10)) << "after end the curve follows the target";
 }
 
-TEST_F(EchoLine, IgnoresBadChecksumsOtherAddressesAndOversizedChunks) {
+TEST_F(SimEchoLine, IgnoresBadChecksumsOtherAddressesAndOversizedChunks) {
   auto bad = BuildEchoRequest(1, 0, 10);
   bad[6] ^= 1;
   EXPECT_TRUE(line.Exchange(bad, 38, 100ms).empty());

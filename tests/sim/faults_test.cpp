@@ -20,7 +20,7 @@ using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
 using test::RawLine;
 
-class TransmitterFaults : public ::testing::Test {
+class SimTransmitterFaults : public ::testing::Test {
  protected:
   SimulatedBench sim{test::Unregistered()};
   RawLine line{sim.DevicePath(Device::kTransmitter)};
@@ -33,7 +33,7 @@ class TransmitterFaults : public ::testing::Test {
   }
 };
 
-TEST_F(TransmitterFaults, EachReplyFaultShowsOnTheWire) {
+TEST_F(SimTransmitterFaults, EachReplyFaultShowsOnTheWire) {
   struct Case {
     const char* what;
     Faults faults;
@@ -66,7 +66,7 @@ TEST_F(TransmitterFaults, EachReplyFaultShowsOnTheWire) {
   EXPECT_EQ(Ask(), normal);
 }
 
-TEST_F(TransmitterFaults, DelayedReplyComesLate) {
+TEST_F(SimTransmitterFaults, DelayedReplyComesLate) {
   sim.SetFaults(Device::kTransmitter, {.delayMs = 150});
   line.Write(request);
   const auto start = Clock::now();
@@ -75,7 +75,7 @@ TEST_F(TransmitterFaults, DelayedReplyComesLate) {
   EXPECT_GE(Clock::now() - start, 145ms);
 }
 
-TEST_F(TransmitterFaults, SilentDeviceDoesNotEvenHearWrites) {
+TEST_F(SimTransmitterFaults, SilentDeviceDoesNotEvenHearWrites) {
   sim.SetFaults(Device::kTransmitter, {.silent = true});
   line.Write(test::WriteOneRequest(1, reg::windowRange, 999));
   EXPECT_TRUE(line.ReadUntilQuiet(80ms).empty());
@@ -83,7 +83,7 @@ TEST_F(TransmitterFaults, SilentDeviceDoesNotEvenHearWrites) {
   EXPECT_EQ(sim.Stats(Device::kTransmitter).ignored, 1u);
 }
 
-TEST_F(TransmitterFaults, SilenceAfterSomeRequests) {
+TEST_F(SimTransmitterFaults, SilenceAfterSomeRequests) {
   sim.SetFaults(Device::kTransmitter, {.silentAfter = 2});
   EXPECT_EQ(Ask(), normal);
   EXPECT_EQ(Ask(), normal);
@@ -91,7 +91,7 @@ TEST_F(TransmitterFaults, SilenceAfterSomeRequests) {
   EXPECT_TRUE(Ask().empty());
 }
 
-TEST_F(TransmitterFaults, EchoAndHartChecksumsCanBeWrong) {
+TEST_F(SimTransmitterFaults, EchoAndHartChecksumsCanBeWrong) {
   sim.SetFaults(Device::kTransmitter, {.wrongChecksum = true});
   line.Write(BuildEchoRequest(1, 0, 10));
   const auto echo = line.Read(38, 500ms);
@@ -112,7 +112,7 @@ TEST_F(TransmitterFaults, EchoAndHartChecksumsCanBeWrong) {
   EXPECT_EQ(refused[9], kHartDeviceSpecificError);   // response code
 }
 
-TEST(MeterFaults, GarbledAndLateReadings) {
+TEST(SimMeterFaults, GarbledAndLateReadings) {
   SimulatedBench sim(test::Unregistered());
   RawLine line(sim.DevicePath(Device::kMeter));
   line.Write(std::string(":sense:func \"current:dc\"\n"));
@@ -128,7 +128,7 @@ TEST(MeterFaults, GarbledAndLateReadings) {
   EXPECT_EQ(line.Read(17, 400ms).size(), 17u);
 }
 
-TEST(Unplugging, TheToolsPortFailsAndTheDeviceComesBackWithItsState) {
+TEST(SimUnplugging, TheToolsPortFailsAndTheDeviceComesBackWithItsState) {
   SimulatedBench sim;
   sim.SetFaults(Device::kTransmitter, {.silent = true});
   const std::string before = sim.DevicePath(Device::kTransmitter);

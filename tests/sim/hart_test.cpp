@@ -58,7 +58,7 @@ float FloatAt(const std::vector<uint8_t>& data, size_t at) {
   return std::bit_cast<float>(bits);
 }
 
-class Hart : public ::testing::Test {
+class SimHart : public ::testing::Test {
  protected:
   SimulatedBench sim{test::Unregistered()};
   RawLine line{sim.DevicePath(Device::kTransmitter), test::kHartFraming};
@@ -69,7 +69,7 @@ class Hart : public ::testing::Test {
   }
 };
 
-TEST_F(Hart, Command0OfTheWorkedExampleGetsTheIdentity) {
+TEST_F(SimHart, Command0OfTheWorkedExampleGetsTheIdentity) {
   const std::vector<uint8_t> request{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
                                      0x02, 0x80, 0x00, 0x00, 0x82};
   const std::vector<uint8_t> expected{
@@ -82,7 +82,7 @@ TEST_F(Hart, Command0OfTheWorkedExampleGetsTheIdentity) {
   EXPECT_EQ(line.Exchange(request, expected.size() + 1, 300ms), expected);
 }
 
-TEST_F(Hart, ReadsAndWritesTheRegisterMemoryWithItsByteOrders) {
+TEST_F(SimHart, ReadsAndWritesTheRegisterMemoryWithItsByteOrders) {
   // 128: address and count big-endian; the reply little-endian.
   HartReply read = Transact(128, {0x10, 0xBD, 0x00, 0x02});  // 4285: modbusId, modbusBaud
   ASSERT_EQ(read.responseCode, 0);
@@ -104,7 +104,7 @@ TEST_F(Hart, ReadsAndWritesTheRegisterMemoryWithItsByteOrders) {
   EXPECT_EQ(read.data[3], '2');
 }
 
-TEST_F(Hart, UniversalCommandsAnswerWithTheirLayouts) {
+TEST_F(SimHart, UniversalCommandsAnswerWithTheirLayouts) {
   sim.bench().PlaceStageAt(1775.0);  // 2000 mm
   struct Case {
     uint8_t command;
@@ -144,7 +144,7 @@ TEST_F(Hart, UniversalCommandsAnswerWithTheirLayouts) {
   EXPECT_EQ(Transact(99).responseCode, kHartNotImplemented);
 }
 
-TEST_F(Hart, FixedLoopCurrentModePinsOutputOneAtFourMilliamperes) {
+TEST_F(SimHart, FixedLoopCurrentModePinsOutputOneAtFourMilliamperes) {
   sim.bench().PlaceStageAt(2000.0);
   ASSERT_EQ(Transact(6, {0, 0}).responseCode, 0);
   EXPECT_NEAR(sim.transmitter().LoopCurrentMa(0), 4.0, 0.5);
@@ -152,7 +152,7 @@ TEST_F(Hart, FixedLoopCurrentModePinsOutputOneAtFourMilliamperes) {
   EXPECT_GT(sim.transmitter().LoopCurrentMa(0), 8.0);
 }
 
-TEST_F(Hart, SilentForAnotherAddressAModbusLineOrHartSwitchedOff) {
+TEST_F(SimHart, SilentForAnotherAddressAModbusLineOrHartSwitchedOff) {
   line.Write(LongRequest(128, {0x10, 0x20, 0x00, 0x01}, 0x1A7E, 0x3C5A02));
   EXPECT_TRUE(line.ReadUntilQuiet(80ms).empty()) << "another device id";
   line.Write(LongRequest(128, {0x10, 0x20, 0x00, 0x01}, 0x1B7E));
@@ -171,7 +171,7 @@ TEST_F(Hart, SilentForAnotherAddressAModbusLineOrHartSwitchedOff) {
   EXPECT_TRUE(line.ReadUntilQuiet(80ms).empty()) << "HART Communcation OFF";
 }
 
-TEST_F(Hart, RepliesWithThePreamblesOfTheIdentity) {
+TEST_F(SimHart, RepliesWithThePreamblesOfTheIdentity) {
   HartIdentity identity = sim.transmitter().Identity();
   identity.responsePreambles = 0;
   sim.transmitter().SetIdentity(identity);
@@ -181,7 +181,7 @@ TEST_F(Hart, RepliesWithThePreamblesOfTheIdentity) {
   EXPECT_EQ(reply[0], 0x86);
 }
 
-TEST(HartPackedAscii, PacksAndUnpacksSixBitCodes) {
+TEST(SimHartPackedAscii, PacksAndUnpacksSixBitCodes) {
   EXPECT_EQ(UnpackAscii(std::vector<uint8_t>{0x04, 0x20, 0xC4}), "ABCD");
   EXPECT_EQ(UnpackAscii(std::vector<uint8_t>{0x07, 0x18, 0x3F}), "A1 ?");
   EXPECT_EQ(PackAscii("abcd", 3), (std::vector<uint8_t>{0x04, 0x20, 0xC4}));

@@ -7,7 +7,7 @@
 namespace tavro::sim {
 namespace {
 
-TEST(CalibratedDistance, UsesTheTableWhenItHoldsTwoPointsElseTheTwoPointResult) {
+TEST(SimCalibratedDistance, UsesTheTableWhenItHoldsTwoPointsElseTheTwoPointResult) {
   RegisterImage r = FactoryRegisters();
   // Two-point: Low Position + (raw - Low Count) x Span Value.
   EXPECT_NEAR(CalibratedDistance(r, 1100.0), 1000.0, 1e-6);
@@ -31,7 +31,7 @@ TEST(CalibratedDistance, UsesTheTableWhenItHoldsTwoPointsElseTheTwoPointResult) 
   EXPECT_NEAR(CalibratedDistance(r, 2000.0), 1850.0, 1e-9);
 }
 
-TEST(LevelCurrent, FourAtMinLevelTwentyAtMaxLevelClamped) {
+TEST(SimLevelCurrent, FourAtMinLevelTwentyAtMaxLevelClamped) {
   RegisterImage r = FactoryRegisters();  // Max Level 200, Min Level 6000
   struct Case {
     uint16_t mode;
@@ -49,7 +49,7 @@ TEST(LevelCurrent, FourAtMinLevelTwentyAtMaxLevelClamped) {
   EXPECT_EQ(DistancePercent(r, 500), 0.0) << "no division by zero";
 }
 
-TEST(Dac, FactoryCodesAreAFewTenthsOffTheTrueTransfer) {
+TEST(SimDac, FactoryCodesAreAFewTenthsOffTheTrueTransfer) {
   const RegisterImage r = FactoryRegisters();
   const TransmitterUnit unit;
   for (int output = 0; output < 2; ++output) {
@@ -65,7 +65,7 @@ TEST(Dac, FactoryCodesAreAFewTenthsOffTheTrueTransfer) {
   EXPECT_EQ(DacCode(r, 0, 1000.0), 65535) << "clamped to 16 bits";
 }
 
-TEST(Display, FollowsContextAndUnit) {
+TEST(SimDisplay, FollowsContextAndUnit) {
   RegisterImage r = FactoryRegisters();
   r.displayContext[0] = 0;
   r.unit = 0;  // m
@@ -79,7 +79,7 @@ TEST(Display, FollowsContextAndUnit) {
   EXPECT_NEAR(DisplayValue(r, 0, 1500.0, 25.0, 16.0), 16.0, 1e-9);
 }
 
-TEST(FactoryRegisters, ArePlausibleAndComplete) {
+TEST(SimFactoryRegisters, ArePlausibleAndComplete) {
   const RegisterImage r = FactoryRegisters();
   EXPECT_EQ(r.Text(4128, 4), "V2.13R");
   EXPECT_EQ(+r.modbusId, 1);

@@ -27,7 +27,7 @@ bool IsStandardReading(const std::string& text) {
   return true;
 }
 
-class Meter : public ::testing::Test {
+class SimMeter : public ::testing::Test {
  protected:
   SimulatedBench sim{test::Unregistered()};
   RawLine line{sim.DevicePath(Device::kMeter)};
@@ -48,7 +48,7 @@ class Meter : public ::testing::Test {
   }
 };
 
-TEST_F(Meter, ReadsTheLoopCurrentInTheFifteenCharacterFormatAfterTwoTenths) {
+TEST_F(SimMeter, ReadsTheLoopCurrentInTheFifteenCharacterFormatAfterTwoTenths) {
   sim.bench().PlaceStageAt(2675.0);  // 2900 mm: about 12 mA on 200-6000
   SetUpCurrent();
   line.Write(std::string(":READ?\n"));
@@ -68,7 +68,7 @@ TEST_F(Meter, ReadsTheLoopCurrentInTheFifteenCharacterFormatAfterTwoTenths) {
   EXPECT_NEAR(ma, 12.0, 0.6);
 }
 
-TEST_F(Meter, ReadsZeroUntilSetToCurrentAndFollowsTheWiring) {
+TEST_F(SimMeter, ReadsZeroUntilSetToCurrentAndFollowsTheWiring) {
   EXPECT_EQ(Read(), "+0.00000000E+00\r\n") << "after power-up it measures volts";
   SetUpCurrent();
   sim.bench().SetWiredOutput(2);
@@ -80,7 +80,7 @@ TEST_F(Meter, ReadsZeroUntilSetToCurrentAndFollowsTheWiring) {
   EXPECT_EQ(Read(), "+0.00000000E+00\r\n");
 }
 
-TEST(MeterFormat, SignDigitEightDecimalsAndExponent) {
+TEST(SimMeterFormat, SignDigitEightDecimalsAndExponent) {
   EXPECT_EQ(Multimeter::FormatAmperes(4.00012345), "+4.00012345E-03");
   EXPECT_EQ(Multimeter::FormatAmperes(20.0), "+2.00000000E-02");
   EXPECT_EQ(Multimeter::FormatAmperes(-4.0), "-4.00000000E-03");

@@ -11,7 +11,7 @@ namespace {
 using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
 
-TEST(Pacing, A161ByteReplyTakesItsTransmitTimeAt9600Baud) {
+TEST(SimPacing, A161ByteReplyTakesItsTransmitTimeAt9600Baud) {
   BenchOptions options = test::Unregistered();
   options.paceReplies = true;
   SimulatedBench sim(options);

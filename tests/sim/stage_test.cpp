@@ -34,7 +34,7 @@ void Move(RawLine& line, uint16_t high, uint16_t low, uint16_t speed) {
   }
 }
 
-TEST(SixMetreDrive, MovesOfTheWorkedExamples) {
+TEST(SimSixMetreDrive, MovesOfTheWorkedExamples) {
   SimulatedBench sim(Stage(StageKind::k6m));
   RawLine line(sim.DevicePath(Device::kStage), kDriveFraming);
   Move(line, 1, 0, 150);  // 52 mm: 10000 pulses
@@ -56,7 +56,7 @@ TEST(SixMetreDrive, MovesOfTheWorkedExamples) {
   EXPECT_EQ(sim.servoDrive()->Writes().back().reg, 1031);
 }
 
-TEST(FourMetreDrive, TenthsOfAMillimetreInSixteenBits) {
+TEST(SimFourMetreDrive, TenthsOfAMillimetreInSixteenBits) {
   SimulatedBench sim(Stage(StageKind::k4m));
   RawLine line(sim.DevicePath(Device::kStage), kDriveFraming);
   Move(line, 10, 0, 100);  // P = 10000: 1000 mm
@@ -65,7 +65,7 @@ TEST(FourMetreDrive, TenthsOfAMillimetreInSixteenBits) {
   EXPECT_DOUBLE_EQ(sim.bench().StageDestinationMm(), -100.0);
 }
 
-TEST(ServoDriveSetUp, TakesEffectOnlyAfterAPowerCycle) {
+TEST(SimServoDriveSetUp, TakesEffectOnlyAfterAPowerCycle) {
   SimulatedBench sim(Stage(StageKind::k6m, /*setUp=*/false));
   RawLine line(sim.DevicePath(Device::kStage), kDriveFraming);
   const auto read257 = test::ReadRequest(1, 257, 1);
@@ -82,7 +82,7 @@ TEST(ServoDriveSetUp, TakesEffectOnlyAfterAPowerCycle) {
   EXPECT_DOUBLE_EQ(sim.bench().StageDestinationMm(), 52.0);
 }
 
-TEST(ServoDriveLine, AnswersOnlySlaveOneAtNineHundredAndSixtyBaud) {
+TEST(SimServoDriveLine, AnswersOnlySlaveOneAtNineHundredAndSixtyBaud) {
   SimulatedBench sim(Stage(StageKind::k6m));
   RawLine line(sim.DevicePath(Device::kStage), kDriveFraming);
   EXPECT_TRUE(line.Exchange(test::WriteOneRequest(2, 271, 1), 8, 100ms).empty());
@@ -91,7 +91,7 @@ TEST(ServoDriveLine, AnswersOnlySlaveOneAtNineHundredAndSixtyBaud) {
   EXPECT_TRUE(wrong.Exchange(test::WriteOneRequest(1, 271, 1), 8, 100ms).empty());
 }
 
-TEST(AsciiController, MovesToTheWorkedExampleWithoutReplying) {
+TEST(SimAsciiController, MovesToTheWorkedExampleWithoutReplying) {
   SimulatedBench sim(Stage(StageKind::k2m));
   RawLine line(sim.DevicePath(Device::kStage));
   for (const char* command : {"@01HSPD=7000\r", "@01LSPD=1400\r", "@01PX=0\r", "@01EX=0\r", "@01abs\r"}) {
@@ -115,7 +115,7 @@ TEST(AsciiController, MovesToTheWorkedExampleWithoutReplying) {
   EXPECT_DOUBLE_EQ(sim.bench().StageDestinationMm(), 0.0);
 }
 
-TEST(AsciiController, CounterFollowsPresetsAndIncrementalMode) {
+TEST(SimAsciiController, CounterFollowsPresetsAndIncrementalMode) {
   SimulatedBench sim(Stage(StageKind::k2m));
   AsciiStage& stage = *sim.asciiStage();
   sim.bench().PlaceStageAt(140.0);
@@ -128,7 +128,7 @@ TEST(AsciiController, CounterFollowsPresetsAndIncrementalMode) {
   EXPECT_NEAR(sim.bench().StageDestinationMm(), 210.0, 1e-9);
 }
 
-TEST(StageMotion, TakesTimeAndTheTransmitterSeesTheTargetWhereItIs) {
+TEST(SimStageMotion, TakesTimeAndTheTransmitterSeesTheTargetWhereItIs) {
   SimulatedBench sim(Stage(StageKind::k6m, true, /*speed=*/1000.0));
   RawLine line(sim.DevicePath(Device::kStage), kDriveFraming);
   Move(line, 19, 2307, 150);  // 1000 mm: 192307 pulses

@@ -64,7 +64,7 @@ class Command {
   bool waited_ = false;
 };
 
-TEST(TavroSimCommand, PrintsLinksAnswersAndCleansUp) {
+TEST(SimTavroSimCommand, PrintsLinksAnswersAndCleansUp) {
   ASSERT_TRUE(std::filesystem::exists("tavro-sim")) << "run from the build's bin folder";
   const std::filesystem::path dir =
       std::filesystem::temp_directory_path() / ("tavro-sim-test-" + std::to_string(getpid()));
@@ -99,7 +99,7 @@ TEST(TavroSimCommand, PrintsLinksAnswersAndCleansUp) {
   std::filesystem::remove_all(dir);
 }
 
-TEST(TavroSimCommand, RefusesUnknownOptions) {
+TEST(SimTavroSimCommand, RefusesUnknownOptions) {
   Command sim({"--stage", "9m"});
   EXPECT_EQ(sim.Line(), "");
   const int status = sim.Stop(0);

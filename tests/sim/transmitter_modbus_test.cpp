@@ -15,7 +15,7 @@ namespace {
 using namespace std::chrono_literals;
 using test::RawLine;
 
-class TransmitterModbus : public ::testing::Test {
+class SimTransmitterModbus : public ::testing::Test {
  protected:
   SimulatedBench sim{test::Unregistered()};
   RawLine line{sim.DevicePath(Device::kTransmitter)};
@@ -25,7 +25,7 @@ class TransmitterModbus : public ::testing::Test {
   }
 };
 
-TEST_F(TransmitterModbus, ReadsTheMeasurementBlockWithItsValuesOnTheWire) {
+TEST_F(SimTransmitterModbus, ReadsTheMeasurementBlockWithItsValuesOnTheWire) {
   const std::vector<uint8_t> reply = line.Exchange(test::ReadRequest(1, reg::kMeasurementFirst, 78), 161);
   ASSERT_EQ(reply.size(), 161u) << test::Hex(reply);
   EXPECT_EQ(reply[0], 1);
@@ -41,7 +41,7 @@ TEST_F(TransmitterModbus, ReadsTheMeasurementBlockWithItsValuesOnTheWire) {
   EXPECT_NEAR(std::bit_cast<float>(bits), 14.2 + 1.1037 * 225, 2.0);
 }
 
-TEST_F(TransmitterModbus, WritesEchoAndPersist) {
+TEST_F(SimTransmitterModbus, WritesEchoAndPersist) {
   const auto single = test::WriteOneRequest(1, reg::filterLevel, 70);
   EXPECT_EQ(line.Exchange(single, 8), single);
 
@@ -57,7 +57,7 @@ TEST_F(TransmitterModbus, WritesEchoAndPersist) {
   EXPECT_EQ(+regs.maxLevel, maxLevel);
 }
 
-TEST_F(TransmitterModbus, RefusesAddressesOutsideItsMemoryWithExceptions) {
+TEST_F(SimTransmitterModbus, RefusesAddressesOutsideItsMemoryWithExceptions) {
   struct Case {
     const char* what;
     std::vector<uint8_t> request;
@@ -77,26 +77,26 @@ TEST_F(TransmitterModbus, RefusesAddressesOutsideItsMemoryWithExceptions) {
   }
 }
 
-TEST_F(TransmitterModbus, StaysSilentForOtherAddressesAndBroadcasts) {
+TEST_F(SimTransmitterModbus, StaysSilentForOtherAddressesAndBroadcasts) {
   EXPECT_TRUE(line.Exchange(test::ReadRequest(2, 4128, 2), 9, 150ms).empty());
   // A broadcast write is carried out without a reply.
   EXPECT_TRUE(line.Exchange(test::WriteOneRequest(0, reg::windowRange, 333), 8, 150ms).empty());
   EXPECT_EQ(+sim.transmitter().Registers().windowRange, 333);
 }
 
-TEST_F(TransmitterModbus, IsDeafAtAnotherBaudRate) {
+TEST_F(SimTransmitterModbus, IsDeafAtAnotherBaudRate) {
   RawLine fast(sim.DevicePath(Device::kTransmitter), {19200});
   EXPECT_TRUE(fast.Exchange(test::ReadRequest(1, 4128, 2), 9, 150ms).empty());
 }
 
-TEST_F(TransmitterModbus, ResynchronisesAfterNoise) {
+TEST_F(SimTransmitterModbus, ResynchronisesAfterNoise) {
   std::vector<uint8_t> noisy{0x37, 0x01, 0x99};
   const auto request = test::ReadRequest(1, reg::modbusId, 1);
   noisy.insert(noisy.end(), request.begin(), request.end());
   EXPECT_EQ(line.Exchange(noisy, 7), test::WithCrc({1, 3, 2, 0, 1}));
 }
 
-TEST_F(TransmitterModbus, NewAddressAndBaudTakeEffectAfterTheReply) {
+TEST_F(SimTransmitterModbus, NewAddressAndBaudTakeEffectAfterTheReply) {
   // One block write of both, as the parameter write sends them: the reply
   // still comes at the old address and rate.
   const auto request = test::WriteManyRequest(1, reg::modbusId, {7, 19200});
@@ -113,7 +113,7 @@ TEST_F(TransmitterModbus, NewAddressAndBaudTakeEffectAfterTheReply) {
   EXPECT_EQ(sim.transmitter().ModbusBaud(), 19200u);
 }
 
-TEST_F(TransmitterModbus, CommitSavesResetReloadsAndTheCommandsClear) {
+TEST_F(SimTransmitterModbus, CommitSavesResetReloadsAndTheCommandsClear) {
   auto write = [&](uint16_t reg, uint16_t value) {
     ASSERT_EQ(line.Exchange(test::WriteOneRequest(1, reg, value), 8).size(), 8u);
   };
