@@ -57,6 +57,10 @@ TForm1::TForm1() {
   palette.setColor(QPalette::Window, QColor(240, 240, 240));  // button face
   setPalette(palette);
 
+  // Their intervals are timings of the operations: no 5 % coarse slack.
+  for (QTimer* timer : {&Timer1, &Timer2, &Timer3, &Timer4, &Timer5}) {
+    timer->setTimerType(Qt::PreciseTimer);
+  }
   Timer1.setInterval(500);
   Timer2.setInterval(500);
   Timer3.setInterval(1000);

@@ -10,6 +10,7 @@ TForm2::TForm2(QWidget* mainWindow) : mainWindow_(mainWindow) {
   setWindowTitle(QStringLiteral("TAVRO"));
   Image1 = DressAsPicture(this, QStringLiteral("style/splash.bmp"));
   CenterOnDesktop(this);
+  Timer1.setTimerType(Qt::PreciseTimer);  // a coarse timer may fire 5 % early
   Timer1.setInterval(kSplashMs);
   connect(&Timer1, &QTimer::timeout, this, [this] { RunGuarded([this] { Timer1Timer(); }); });
   Timer1.start();

@@ -15,8 +15,9 @@ TEST_F(MainWindowTest, SplashHandsOverAfterThreeSeconds) {
   form = std::make_unique<TForm1>();
   form->FormCreate();
   QElapsedTimer clock;
-  TForm2 splash(form.get());
   clock.start();
+  TForm2 splash(form.get());
+  EXPECT_EQ(splash.Timer1.timerType(), Qt::PreciseTimer);
   splash.show();
   EXPECT_EQ(splash.size(), QSize(405, 303));
   EXPECT_FALSE(form->isVisible());
