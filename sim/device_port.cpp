@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <deque>
+#include <exception>
 #include <random>
 #include <system_error>
 #include <vector>
@@ -115,7 +116,12 @@ class DevicePort::Worker {
       }
       ++owner_.heard_;
     }
-    std::optional<Reply> reply = owner_.protocol_.Handle(frame, line, faults);
+    std::optional<Reply> reply;
+    try {
+      reply = owner_.protocol_.Handle(frame, line, faults);
+    } catch (const std::exception&) {
+      return;  // a device that cannot answer stays silent, and stays alive
+    }
     if (!reply || reply->bytes.empty()) return;
     std::vector<uint8_t> bytes = std::move(reply->bytes);
     if (faults.wrongChecksum) {

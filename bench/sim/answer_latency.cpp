@@ -145,9 +145,10 @@ void Print(const Result& r, double floorMs) {
   }
   const double first = Median(r.first);
   const double last = Median(r.last);
-  std::printf("%-34s first byte %7.3f ms (p95 %7.3f)  last byte %7.3f ms (p95 %7.3f)  "
+  const double worst = *std::max_element(r.last.begin(), r.last.end());
+  std::printf("%-34s first byte %6.3f ms (p95 %6.3f)  last byte %6.3f ms (p95 %6.3f, max %6.3f)  "
               "median/budget %.3f  median/floor %.1f  failures %d\n",
-              r.what.c_str(), first, Percentile95(r.first), last, Percentile95(r.last),
+              r.what.c_str(), first, Percentile95(r.first), last, Percentile95(r.last), worst,
               last / kBudgetMs, floorMs > 0 ? last / floorMs : 0.0, r.failures);
 }
 
