@@ -43,10 +43,20 @@ struct CachedBitmap {
   QPixmap pixmap;
 };
 
+void ClearCache();
+
 QHash<QString, CachedBitmap>& Cache() {
   static QHash<QString, CachedBitmap> cache;
+  static const bool clearedAtExit = [] {
+    // Pixmaps go before the application object that made them.
+    qAddPostRoutine(ClearCache);
+    return true;
+  }();
+  (void)clearedAtExit;
   return cache;
 }
+
+void ClearCache() { Cache().clear(); }
 
 [[noreturn]] void ThrowOpenError(const QString& path, const char* reason) {
   throw EFOpenError(QStringLiteral("Cannot open file \"%1\". %2")

@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include "widgets/fonts.h"
 #include "widgets/skin.h"
+#include "widgets/vx_background.h"
 
 namespace tavro {
 namespace {
@@ -117,6 +119,36 @@ TEST(RenderedSkin, GaugesStandOnBothPercentageScales) {
   const int picture2Left = 355 + scale.width() - 20 + tank.width() - 30;
   EXPECT_EQ(picture2Left + 31, 386 + 271);
   EXPECT_GE(scale.height(), 9 + 231);
+}
+
+// The strip as built with the real skin and fonts: every part inside the
+// header, clear of the logo, and the last button inside the window.
+TEST(RenderedSkin, BuiltStripFitsTheHeader) {
+  InstallFonts();
+  QWidget window;
+  window.setFont(SkinFont("Tahoma", 8));
+  window.resize(738, 800);
+  vx_background skin(&window);
+  const QRect header = skin.frame_pictures[3]->geometry().united(skin.frame_pictures[0]->geometry());
+  const QRect logo = skin.frame_pictures[9]->geometry();
+  std::vector<QWidget*> parts = {skin.edit, skin.combos[0], skin.combos[1]};
+  for (auto* w : skin.strip_labels) parts.push_back(w);
+  for (auto* w : skin.backing_pictures) parts.push_back(w);
+  for (auto* w : skin.button_pictures) parts.push_back(w);
+  for (auto* w : skin.arrow_panels) parts.push_back(w);
+  for (QWidget* part : parts) {
+    const QRect r = part->geometry();
+    EXPECT_LE(r.bottom(), header.bottom()) << r.x();
+    EXPECT_FALSE(r.intersects(logo)) << r.x();
+    EXPECT_LE(r.right(), window.width() - 8) << r.x();
+  }
+  // Labels do not run into the fields after them.
+  EXPECT_LE(skin.strip_labels[0]->geometry().right(), skin.edit->x());
+  EXPECT_LE(skin.edit->geometry().right(), skin.strip_labels[1]->x());
+  // Each field lies on its backing picture.
+  EXPECT_TRUE(skin.backing_pictures[0]->geometry().contains(skin.edit->geometry()));
+  EXPECT_TRUE(skin.backing_pictures[1]->geometry().contains(skin.combos[0]->geometry()));
+  EXPECT_TRUE(skin.backing_pictures[2]->geometry().contains(skin.combos[1]->geometry()));
 }
 
 }  // namespace
