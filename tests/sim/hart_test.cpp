@@ -65,7 +65,7 @@ class SimHart : public ::testing::Test {
 
   HartReply Transact(uint8_t command, const std::vector<uint8_t>& data = {}) {
     line.Write(LongRequest(command, data));
-    return Decode(line.ReadUntilQuiet(60ms));
+    return Decode(line.ReadReply());
   }
 };
 
@@ -176,7 +176,7 @@ TEST_F(SimHart, RepliesWithThePreamblesOfTheIdentity) {
   identity.responsePreambles = 0;
   sim.transmitter().SetIdentity(identity);
   line.Write(LongRequest(1, {}));
-  const auto reply = line.ReadUntilQuiet(60ms);
+  const auto reply = line.ReadReply();
   ASSERT_FALSE(reply.empty());
   EXPECT_EQ(reply[0], 0x86);
 }

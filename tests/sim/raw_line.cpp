@@ -101,6 +101,15 @@ std::vector<uint8_t> RawLine::ReadUntilQuiet(std::chrono::milliseconds quiet,
   return got;
 }
 
+std::vector<uint8_t> RawLine::ReadReply(std::chrono::milliseconds firstWithin,
+                                        std::chrono::milliseconds quiet) {
+  std::vector<uint8_t> got = Read(1, firstWithin);
+  if (got.empty()) return got;
+  const std::vector<uint8_t> rest = ReadUntilQuiet(quiet);
+  got.insert(got.end(), rest.begin(), rest.end());
+  return got;
+}
+
 std::vector<uint8_t> RawLine::Exchange(const std::vector<uint8_t>& request, size_t replyLength,
                                        std::chrono::milliseconds timeout) {
   Write(request);

@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cstdint>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "sim/simulated_bench.h"
@@ -41,6 +42,10 @@ class RawLine {
   // Everything that arrives until `quiet` passes without a byte (or `limit`).
   std::vector<uint8_t> ReadUntilQuiet(std::chrono::milliseconds quiet,
                                       std::chrono::milliseconds limit = std::chrono::milliseconds(2000));
+  // A reply of unknown length: waits up to `firstWithin` for its first byte
+  // (generous: the machine may be busy), then reads until `quiet`.
+  std::vector<uint8_t> ReadReply(std::chrono::milliseconds firstWithin = std::chrono::milliseconds(500),
+                                 std::chrono::milliseconds quiet = std::chrono::milliseconds(50));
   // Writes and reads the expected reply length.
   std::vector<uint8_t> Exchange(const std::vector<uint8_t>& request, size_t replyLength,
                                 std::chrono::milliseconds timeout = std::chrono::milliseconds(500));
@@ -50,6 +55,18 @@ class RawLine {
  private:
   int fd_ = -1;
 };
+
+// Polls `condition` until it holds or `timeout` passes: for effects of
+// requests that get no reply.
+template <typename Condition>
+bool WaitUntil(Condition condition, std::chrono::milliseconds timeout = std::chrono::milliseconds(1000)) {
+  const auto deadline = std::chrono::steady_clock::now() + timeout;
+  while (!condition()) {
+    if (std::chrono::steady_clock::now() >= deadline) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
+  return true;
+}
 
 // Modbus RTU request builders (CRC appended).
 std::vector<uint8_t> ReadRequest(uint8_t slave, uint16_t first, uint16_t count);

@@ -98,20 +98,21 @@ TEST(SimAsciiController, MovesToTheWorkedExampleWithoutReplying) {
     line.Write(std::string(command));
   }
   line.Write(std::string("@01X714\r"));
+  AsciiStage& stage = *sim.asciiStage();
+  auto heard = [&](size_t n) { return test::WaitUntil([&] { return stage.Commands().size() >= n; }); };
+  ASSERT_TRUE(heard(6));
   EXPECT_TRUE(line.ReadUntilQuiet(60ms).empty()) << "the controller never answers";
   EXPECT_NEAR(sim.bench().StageDestinationMm(), 99.96, 1e-9);  // 714 steps of 0.14 mm
-  const auto commands = sim.asciiStage()->Commands();
-  ASSERT_EQ(commands.size(), 6u);
-  EXPECT_EQ(commands.back(), "@01X714");
+  EXPECT_EQ(stage.Commands().back(), "@01X714");
 
   line.Write(std::string("@01X-1607\r"));
-  line.ReadUntilQuiet(30ms);
+  ASSERT_TRUE(heard(7));
   EXPECT_NEAR(sim.bench().StageDestinationMm(), -224.98, 1e-9);
   line.Write(std::string("@01X10000\r@02X0\r"));  // the second is for another controller
-  line.ReadUntilQuiet(30ms);
+  ASSERT_TRUE(heard(9));
   EXPECT_NEAR(sim.bench().StageDestinationMm(), 1400.0, 1e-9);
   line.Write(std::string("@01H-\r"));
-  line.ReadUntilQuiet(30ms);
+  ASSERT_TRUE(heard(10));
   EXPECT_DOUBLE_EQ(sim.bench().StageDestinationMm(), 0.0);
 }
 

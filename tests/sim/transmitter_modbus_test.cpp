@@ -81,7 +81,7 @@ TEST_F(SimTransmitterModbus, StaysSilentForOtherAddressesAndBroadcasts) {
   EXPECT_TRUE(line.Exchange(test::ReadRequest(2, 4128, 2), 9, 150ms).empty());
   // A broadcast write is carried out without a reply.
   EXPECT_TRUE(line.Exchange(test::WriteOneRequest(0, reg::windowRange, 333), 8, 150ms).empty());
-  EXPECT_EQ(+sim.transmitter().Registers().windowRange, 333);
+  EXPECT_TRUE(test::WaitUntil([&] { return sim.transmitter().Registers().windowRange == 333; }));
 }
 
 TEST_F(SimTransmitterModbus, IsDeafAtAnotherBaudRate) {
