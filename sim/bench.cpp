@@ -103,4 +103,14 @@ void Bench::SetWiredOutput(int output) {
   config_.wiredOutput = std::clamp(output, 0, 2);
 }
 
+bool Bench::MeterLeadsReversed() const {
+  std::lock_guard lock(mutex_);
+  return config_.meterLeadsReversed;
+}
+
+void Bench::SetMeterLeadsReversed(bool reversed) {
+  std::lock_guard lock(mutex_);
+  config_.meterLeadsReversed = reversed;
+}
+
 }  // namespace tavro::sim

@@ -14,6 +14,7 @@ struct BenchConfig {
   double stageSpeedMmPerS = 500.0;  // the longest 6 m move takes 12 s
   double travelMm = 6000.0;        // far end of the stage
   int wiredOutput = 1;             // 1 or 2; 0: the meter is not connected
+  bool meterLeadsReversed = false; // the meter then reads the loop current negative
 };
 
 class Bench {
@@ -49,6 +50,8 @@ class Bench {
 
   int WiredOutput() const;
   void SetWiredOutput(int output);
+  bool MeterLeadsReversed() const;
+  void SetMeterLeadsReversed(bool reversed);
 
  private:
   double PositionLocked(Clock::time_point now) const;

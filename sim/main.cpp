@@ -1,6 +1,8 @@
 // tavro-sim: the simulated bench as a command, for the tool on this machine
 // or another process. Prints the ptys, keeps a live status line, and runs
-// until SIGINT or SIGTERM; then it removes its symlinks and closes the ptys.
+// until SIGINT, SIGTERM or SIGHUP; then it removes its symlinks and closes
+// the ptys. SIGUSR1 power-cycles the stage controller (a servo drive's first
+// set-up takes effect).
 #include <signal.h>
 #include <unistd.h>
 
@@ -67,7 +69,9 @@ int main(int argc, char** argv) {
   sigaddset(&stopSignals, SIGINT);
   sigaddset(&stopSignals, SIGTERM);
   sigaddset(&stopSignals, SIGHUP);
-  pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
+  sigset_t waited = stopSignals;
+  sigaddset(&waited, SIGUSR1);  // power cycle of the stage controller
+  pthread_sigmask(SIG_BLOCK, &waited, nullptr);
 
   // The names stay out of this process's map: the tool runs elsewhere.
   command.options.registerPortNames = false;
@@ -97,7 +101,13 @@ int main(int argc, char** argv) {
     const bool live = status == 0 && command.status && isatty(STDOUT_FILENO) == 1;
     const timespec tick{0, 250'000'000};
     while (status == 0) {
-      const int signal = sigtimedwait(&stopSignals, nullptr, &tick);
+      const int signal = sigtimedwait(&waited, nullptr, &tick);
+      if (signal == SIGUSR1) {
+        bench.PowerCycleStage();
+        if (!live) std::printf("stage power cycled\n");
+        std::fflush(stdout);
+        continue;
+      }
       if (signal > 0) break;
       if (live) {
         std::printf("\r\033[K%s", bench.StatusLine().c_str());

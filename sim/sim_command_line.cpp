@@ -10,10 +10,12 @@ const char* const kSimUsage =
     "usage: tavro-sim [options]\n"
     "Simulated bench: transmitter, motion stage and multimeter on pseudo-terminals.\n"
     "Prints one line NAME=/dev/pts/N per device, then runs until interrupted.\n"
+    "SIGUSR1 power-cycles the stage controller.\n"
     "  --stage 6m|4m|2m           motion stage kind (6m)\n"
     "  --offset MM                stage zero to the transmitter's reference point (225)\n"
     "  --speed MM_PER_S           stage speed (500)\n"
     "  --wired-output 0|1|2       current output wired to the multimeter (1)\n"
+    "  --reversed-leads           the multimeter's leads are swapped (negative readings)\n"
     "  --transmitter-port NAME    port name of the transmitter (COM1)\n"
     "  --stage-port NAME          port name of the stage (COM2)\n"
     "  --meter-port NAME          port name of the multimeter (COM3)\n"
@@ -69,6 +71,8 @@ bool ParseSimCommandLine(int argc, const char* const* argv, SimCommandLine& out,
       out.status = false;
     } else if (option == "--pace") {
       out.options.paceReplies = true;
+    } else if (option == "--reversed-leads") {
+      out.options.bench.meterLeadsReversed = true;
     } else if (option == "--fresh-drive") {
       out.options.stageSetUp = false;
     } else if (option == "--stage") {

@@ -22,7 +22,8 @@ SimulatedBench::SimulatedBench(BenchOptions options)
           [this]() -> std::optional<double> {
             const int output = bench_.WiredOutput();
             if (output == 0) return std::nullopt;
-            return transmitter_.LoopCurrentMa(output - 1);
+            const double current = transmitter_.LoopCurrentMa(output - 1);
+            return bench_.MeterLeadsReversed() ? -current : current;
           },
           options_.seed + 1),
       transmitterLine_(transmitter_),

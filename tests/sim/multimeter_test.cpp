@@ -76,6 +76,8 @@ TEST_F(SimMeter, ReadsZeroUntilSetToCurrentAndFollowsTheWiring) {
   const double out2 = std::stod(Read().substr(0, 15)) * 1000.0;
   EXPECT_NEAR(out2, sim.transmitter().LoopCurrentMa(1), 0.001);
   EXPECT_LT(out2, 5.0) << "a near target reads low on a reversed output";
+  sim.bench().SetMeterLeadsReversed(true);
+  EXPECT_EQ(Read()[0], '-') << "swapped leads read the current negative";
   sim.bench().SetWiredOutput(0);
   EXPECT_EQ(Read(), "+0.00000000E+00\r\n");
 }

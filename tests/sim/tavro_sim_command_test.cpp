@@ -50,6 +50,7 @@ class Command {
     if (!line.empty() && line.back() == '\n') line.pop_back();
     return line;
   }
+  void Signal(int signal) { kill(pid_, signal); }
   int Stop(int signal) {
     kill(pid_, signal);
     int status = 0;
@@ -94,9 +95,29 @@ TEST(SimTavroSimCommand, PrintsLinksAnswersAndCleansUp) {
   const int status = sim.Stop(SIGTERM);
   EXPECT_TRUE(WIFEXITED(status));
   EXPECT_EQ(WEXITSTATUS(status), 0);
-  EXPECT_FALSE(std::filesystem::exists(dir / "COM1", *std::make_unique<std::error_code>()));
+  std::error_code ignored;
+  EXPECT_FALSE(std::filesystem::exists(dir / "COM1", ignored));
   EXPECT_FALSE(std::filesystem::is_symlink(dir / "COM9"));
   std::filesystem::remove_all(dir);
+}
+
+TEST(SimTavroSimCommand, PowerCyclesAFreshDriveOnSigusr1) {
+  Command sim({"--fresh-drive", "--no-status"});
+  std::string stage;
+  for (int i = 0; i < 3; ++i) {
+    const std::string line = sim.Line();
+    if (line.rfind("COM2=", 0) == 0) stage = line.substr(5);
+  }
+  ASSERT_FALSE(stage.empty());
+  test::RawLine drive(stage);
+  const auto read257 = test::ReadRequest(1, 257, 1);
+  EXPECT_EQ(drive.Exchange(read257, 7), test::WithCrc({1, 3, 2, 0, 0}));
+  EXPECT_EQ(drive.Exchange(test::WriteOneRequest(1, 257, 1), 8).size(), 8u);
+  sim.Signal(SIGUSR1);
+  EXPECT_EQ(sim.Line(), "stage power cycled");
+  EXPECT_EQ(drive.Exchange(read257, 7), test::WithCrc({1, 3, 2, 0, 1}));
+  const int status = sim.Stop(SIGINT);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
 }
 
 TEST(SimTavroSimCommand, RefusesUnknownOptions) {
