@@ -106,11 +106,11 @@ bool ParseSimCommandLine(int argc, const char* const* argv, SimCommandLine& out,
       faults.silent = true;
       out.faults.emplace_back(*device, faults);
     } else if (option == "--delay") {
-      const auto spec = value();
-      const size_t colon = spec ? spec->find(':') : std::string_view::npos;
+      const auto text = value();
+      const size_t colon = text ? text->find(':') : std::string_view::npos;
       if (colon == std::string_view::npos) return fail("expects DEVICE:MS");
-      const auto device = DeviceNamed(spec->substr(0, colon));
-      const auto ms = Number<int>(spec->substr(colon + 1));
+      const auto device = DeviceNamed(text->substr(0, colon));
+      const auto ms = Number<int>(text->substr(colon + 1));
       if (!device || !ms || *ms < 0) return fail("expects DEVICE:MS");
       Faults faults;
       faults.delayMs = *ms;

@@ -21,7 +21,7 @@ uint16_t Le16(const std::vector<uint8_t>& bytes, size_t at) {
   return static_cast<uint16_t>(bytes[at] | bytes[at + 1] << 8);
 }
 
-TEST(SimEchoFrames, RequestOfTheWorkedExample) {
+TEST(SimEchoFrames, RequestForAddress1Index0x0102Count400) {
   // Address 1, first index 0x0102, 400 samples: the four words sum to 0.
   EXPECT_EQ(BuildEchoRequest(1, 0x0102, 400),
             (std::vector<uint8_t>{0x01, 0xFF, 0x01, 0x02, 0x01, 0x90, 0xFD, 0x6E}));

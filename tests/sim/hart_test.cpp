@@ -69,7 +69,7 @@ class SimHart : public ::testing::Test {
   }
 };
 
-TEST_F(SimHart, Command0OfTheWorkedExampleGetsTheIdentity) {
+TEST_F(SimHart, Command0AtPollingAddress0GetsTheIdentity) {
   const std::vector<uint8_t> request{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
                                      0x02, 0x80, 0x00, 0x00, 0x82};
   const std::vector<uint8_t> expected{

@@ -34,7 +34,7 @@ void Move(RawLine& line, uint16_t high, uint16_t low, uint16_t speed) {
   }
 }
 
-TEST(SimSixMetreDrive, MovesOfTheWorkedExamples) {
+TEST(SimSixMetreDrive, Moves52AndMinus225Millimetres) {
   SimulatedBench sim(Stage(StageKind::k6m));
   RawLine line(sim.DevicePath(Device::kStage), kDriveFraming);
   Move(line, 1, 0, 150);  // 52 mm: 10000 pulses
@@ -91,7 +91,7 @@ TEST(SimServoDriveLine, AnswersOnlySlaveOneAtNineHundredAndSixtyBaud) {
   EXPECT_TRUE(wrong.Exchange(test::WriteOneRequest(1, 271, 1), 8, 100ms).empty());
 }
 
-TEST(SimAsciiController, MovesToTheWorkedExampleWithoutReplying) {
+TEST(SimAsciiController, MovesTo714StepsWithoutReplying) {
   SimulatedBench sim(Stage(StageKind::k2m));
   RawLine line(sim.DevicePath(Device::kStage));
   for (const char* command : {"@01HSPD=7000\r", "@01LSPD=1400\r", "@01PX=0\r", "@01EX=0\r", "@01abs\r"}) {
