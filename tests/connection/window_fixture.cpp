@@ -1,0 +1,100 @@
+#include "tests/connection/window_fixture.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFile>
+
+#include "app/dispatch/operations.h"
+#include "app/shell/globals.h"
+#include "connection/exit_program.h"
+#include "connection/hart_branch.h"
+#include "connection/link_objects.h"
+#include "connection/link_state.h"
+#include "connection/modbus_link.h"
+#include "connection/product_data.h"
+#include "connection/sync.h"
+#include "connection/transmitter_commands.h"
+#include "connection/write_parameters.h"
+#include "link/clock.h"
+#include "link/live_readings.h"
+#include "link/port_names.h"
+#include "link/wait.h"
+#include "widgets/fonts.h"
+#include "widgets/skin.h"
+
+namespace tavro::test {
+
+ScratchExeDir::ScratchExeDir() {
+  const QString style = QCoreApplication::applicationDirPath() + QStringLiteral("/style");
+  EXPECT_TRUE(QFile::link(style, path() + QStringLiteral("style")));
+  SetExeDir(path());
+}
+
+ScratchExeDir::~ScratchExeDir() { SetExeDir(QCoreApplication::applicationDirPath()); }
+
+void ResetProgramState() {
+  engineering_mode = false;
+  transmitterLink().Close();
+  hartModemPort().Close();
+  liveReadings() = LiveReadings{};
+  pendingParameters() = PendingParameters{};
+  modbusSyncActive = false;
+  commSettingsChanged = false;
+  hartMonitorStopped = true;
+  consecutiveFailures = 0;
+  programExiting = false;
+  hartBranch() = HartBranch{};
+  Operations& ops = operations();
+  ops = WiredOperations();
+  ops.modbus_link = ToggleModbusLink;
+  ops.sync = ToggleSync;
+  ops.exit_program = ExitProgram;
+  ops.write_product_data = WriteProductData;
+  ops.reset_transmitter = SendResetCommand;
+  ops.research_transmitter = SendResearchCommand;
+  ops.reset_link_state = ResetLinkStateForNewWindow;
+  ClearPortNames();
+}
+
+void Click(StripButton button) {
+  ClickableLabel* caption = MainWindow().strip_buttons[button];
+  ASSERT_NE(caption, nullptr);
+  caption->click();
+}
+
+void ClickButton(int button) { Button(button).caption->click(); }
+
+void Pick(int choice, int index) {
+  QComboBox* combo = Choice(choice).combo;
+  combo->setCurrentIndex(index);
+  emit combo->activated(index);
+}
+
+void ConnectionWindowTest::SetUp() {
+  InstallFonts();
+  ResetProgramState();
+  exeDir = std::make_unique<ScratchExeDir>();
+  messages = std::make_unique<MessageCapture>();
+  SetProgressStep([] { StepProgressBar(); });
+  clock::SetTimeScale(timeScale);
+}
+
+void ConnectionWindowTest::TearDown() {
+  // A loop that a failed assertion left running would hold the stack.
+  modbusSyncActive = false;
+  form.reset();
+  clock::SetTimeScale(1.0);
+  SetProgressStep(nullptr);
+  messages.reset();
+  exeDir.reset();
+  ResetProgramState();
+}
+
+void ConnectionWindowTest::Build(bool engineering) {
+  engineering_mode = engineering;
+  form = std::make_unique<TForm1>();
+  form->FormCreate();
+  form->show();
+}
+
+}  // namespace tavro::test
