@@ -43,15 +43,17 @@ class DevicePort::Worker {
   void Run() {
     const int master = pty_.MasterFd();
     while (!stop_) {
-      pollfd fds[2] = {{master, POLLIN, 0}, {wake_, POLLIN, 0}};
+      pollfd fds[3] = {{master, POLLIN, 0}, {wake_, POLLIN, 0}, {pty_.WatchFd(), POLLIN, 0}};
       const timespec timeout = NextTimeout();
-      const int n = ppoll(fds, 2, timeout.tv_sec < 0 ? nullptr : &timeout, nullptr);
+      const int n = ppoll(fds, pty_.WatchFd() >= 0 ? 3 : 2,
+                          timeout.tv_sec < 0 ? nullptr : &timeout, nullptr);
       if (n < 0 && errno != EINTR) break;
       if (stop_) break;
       if (fds[1].revents & POLLIN) {
         uint64_t count;
         [[maybe_unused]] ssize_t ignored = ::read(wake_, &count, sizeof count);
       }
+      if (fds[2].revents & POLLIN && !pty_.SomeoneListens()) outgoing_.clear();
       if (fds[0].revents & POLLIN) Receive(master);
       if (fds[0].revents & (POLLHUP | POLLERR | POLLNVAL)) {
         // Cannot happen while we hold the slave; never spin if it does.
@@ -161,6 +163,12 @@ class DevicePort::Worker {
   }
 
   void Send(int master) {
+    const bool due = !outgoing_.empty() && outgoing_.front().due <= Clock::now();
+    // A device answers into the void once the tool has closed its end.
+    if (due && !pty_.SomeoneListens()) {
+      outgoing_.clear();
+      return;
+    }
     while (!outgoing_.empty() && outgoing_.front().due <= Clock::now()) {
       Outgoing& out = outgoing_.front();
       const ssize_t sent = ::write(master, out.bytes.data(), out.bytes.size());

@@ -3,6 +3,7 @@
 
 #include <cctype>
 #include <future>
+#include <thread>
 
 #include "link/modbus_master.h"
 #include "link/port_names.h"
@@ -126,6 +127,26 @@ TEST(SimMeterFaults, GarbledAndLateReadings) {
   line.Write(std::string(":READ?\n"));
   EXPECT_TRUE(line.Read(1, 800ms).empty()) << "later than the tool waits";
   EXPECT_EQ(line.Read(17, 400ms).size(), 17u);
+}
+
+TEST(SimReopening, WhatTheToolLeftUnreadIsGoneWhenItOpensAgain) {
+  SimulatedBench sim(test::Unregistered());
+  const std::vector<uint8_t> request = test::ReadRequest(1, reg::modbusId, 1);
+  {
+    RawLine line(sim.DevicePath(Device::kTransmitter));
+    line.Write(request);  // the reply comes, nobody reads it
+    ASSERT_TRUE(test::WaitUntil([&] { return sim.Stats(Device::kTransmitter).replies == 1; }));
+    std::this_thread::sleep_for(20ms);
+  }
+  {
+    RawLine meter(sim.DevicePath(Device::kMeter));
+    meter.Write(std::string("*IDN?\n"));  // answered 0.2 s later, while the line is closed
+  }
+  std::this_thread::sleep_for(300ms);  // closed for a while, as the tool between two uses
+  RawLine line(sim.DevicePath(Device::kTransmitter));
+  EXPECT_EQ(line.Exchange(request, 14, 300ms), test::WithCrc({1, 3, 2, 0, 1})) << "only the new reply";
+  RawLine meter(sim.DevicePath(Device::kMeter));
+  EXPECT_TRUE(meter.Read(1, 300ms).empty()) << "the meter's late reply went nowhere";
 }
 
 TEST(SimUnplugging, TheToolsPortFailsAndTheDeviceComesBackWithItsState) {
