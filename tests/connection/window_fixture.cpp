@@ -6,14 +6,9 @@
 
 #include "app/dispatch/operations.h"
 #include "app/shell/globals.h"
-#include "connection/exit_program.h"
 #include "connection/hart_branch.h"
 #include "connection/link_objects.h"
 #include "connection/link_state.h"
-#include "connection/modbus_link.h"
-#include "connection/product_data.h"
-#include "connection/sync.h"
-#include "connection/transmitter_commands.h"
 #include "connection/write_parameters.h"
 #include "link/clock.h"
 #include "link/live_readings.h"
@@ -44,15 +39,8 @@ void ResetProgramState() {
   consecutiveFailures = 0;
   programExiting = false;
   hartBranch() = HartBranch{};
-  Operations& ops = operations();
-  ops = WiredOperations();
-  ops.modbus_link = ToggleModbusLink;
-  ops.sync = ToggleSync;
-  ops.exit_program = ExitProgram;
-  ops.write_product_data = WriteProductData;
-  ops.reset_transmitter = SendResetCommand;
-  ops.research_transmitter = SendResearchCommand;
-  ops.reset_link_state = ResetLinkStateForNewWindow;
+  // The window's own wiring: the tests click the strip and the buttons.
+  operations() = WiredOperations();
   ClearPortNames();
 }
 
