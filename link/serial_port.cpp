@@ -32,6 +32,9 @@ bool SerialPort::Open(const std::string& portName, uint32_t baudRate, uint8_t by
   Close();  // never leak a descriptor, even if a caller opens twice
   if (!OpenDevice(portName)) return Fail("Open Fails!");
   if (!ClaimLine()) return Fail("Setup Fails!");
+  // A freshly opened line starts empty: bytes a device sent while nobody
+  // listened must not pass for the reply to the first request.
+  tcflush(handle_, TCIFLUSH);
   termios tio{};
   if (tcgetattr(handle_, &tio) != 0) return Fail("Get Status Fails!");
   if (!detail::ConfigureStandard(tio, baudRate, byteSize, parity, stopBits) ||

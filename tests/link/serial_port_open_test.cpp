@@ -224,5 +224,18 @@ TEST_F(SerialPortOpen, AnOpenPortMovesBytesBothWaysAndAClosedOneNone) {
   EXPECT_EQ(capture.messages, Messages{});
 }
 
+TEST_F(SerialPortOpen, BytesSentBeforeTheOpenAreNotReadAsAReply) {
+  // A late reply to a request of an earlier session sits in the line.
+  ASSERT_TRUE(pty.Send({0x01, 0x03, 0x02, 0x12, 0x34, 0xB5, 0x33}));
+  SerialPort port;
+  ASSERT_TRUE(port.Open(pty.slavePath(), 9600, 8, 0, 0));
+  ASSERT_TRUE(pty.Send({0x5A}));
+  uint8_t buffer[16] = {};
+  uint32_t count = 0;
+  ASSERT_TRUE(port.Read(buffer, 1, &count));
+  ASSERT_EQ(count, 1u);
+  EXPECT_EQ(buffer[0], 0x5A);
+}
+
 }  // namespace
 }  // namespace tavro
