@@ -60,7 +60,9 @@ void StartMonitoring() {
   transmitterLink().Close();
   SetStripCaption(kModbusButton, kCaptionModbus);
   SetStripCaption(kSyncButton, kCaptionSync);
-  if (commSettingsChanged) ReconnectWithNewSettings();
+  // Only settings the transmitter took: after a failed write it still
+  // answers at the old address and rate, and the strip keeps them.
+  if (written && commSettingsChanged) ReconnectWithNewSettings();
 }
 
 void ToggleSyncModbus() {

@@ -139,7 +139,7 @@ TEST(PendingParameters, EachFieldIsConvertedAsItIsTyped) {
   FieldOf(page, 85) = QStringLiteral("6999");   // "End"
   const PendingWrite write = BuildPendingParameters(readings, page);
   EXPECT_FLOAT_EQ(write.image.probeLength, 4000.0f);
-  EXPECT_EQ(write.image.windowLockTime, 70000u);
+  EXPECT_EQ(write.image.Uint32(reg::windowLockTime), 70000u);
   EXPECT_EQ(write.image.lowPosition, 1500);
   EXPECT_FLOAT_EQ(write.image.spanValue, 0.95f);
   EXPECT_EQ(write.image.echoMarker[3], 6999);

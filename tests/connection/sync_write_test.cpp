@@ -120,6 +120,24 @@ TEST_F(ConnectionBenchTest, NewModbusIdAndRateReconnectWithThem) {
   EXPECT_EQ(Panel(), kModbusEditing);
 }
 
+TEST_F(ConnectionBenchTest, ABlockWriteThatFailsThreeTimesClosesTheLinkAndKeepsTheStrip) {
+  Build();
+  ConnectAndStopAfterOnePass();
+  Field(32).setText(QStringLiteral("2"));
+  bench->SetFaults(sim::Device::kTransmitter, sim::Faults{.silent = true});
+  const uint64_t heard = Heard();
+  Click(kSyncButton);
+  EXPECT_EQ(messages->messages, std::vector<std::string>{"寫入失敗"});
+  EXPECT_EQ(Heard(), heard + 3);
+  EXPECT_EQ(bench->Stats(sim::Device::kTransmitter).ignored, 3u);
+  EXPECT_EQ(consecutiveFailures, 3u);
+  EXPECT_FALSE(transmitterLink().IsOpen());
+  EXPECT_EQ(Panel(), kClosedAfterSync);
+  // The transmitter never got the new address: no reconnect, the strip keeps 1.
+  EXPECT_EQ(MainWindow().id_field->text(), "1");
+  EXPECT_EQ(transmitter().ModbusAddress(), 1);
+}
+
 TEST_F(ConnectionBenchTest, LiquidsToSolidsWithSolidsDielectricTwoWritesTriggerLevel60) {
   transmitter().Edit([](RegisterImage& r) { r.dielectricSolid = 2; });
   Build();
