@@ -70,6 +70,24 @@ TEST_F(ConnectionWindowTest, SyncWithNeitherLinkDoesNothing) {
   EXPECT_EQ(hartCalls, 1);
 }
 
+TEST_F(ConnectionWindowTest, ExitReleasesARunningHartMonitorAndClosesTheWindow) {
+  Build();
+  int released = 0;
+  hartBranch().releaseMonitorOnExit = [&released] { ++released; };
+  Click(kExitButton);  // no HART monitor runs: nothing to release
+  EXPECT_EQ(released, 0);
+  EXPECT_FALSE(form->isVisible());
+
+  form->show();
+  hartMonitorStopped = false;
+  modbusSyncActive = true;
+  Click(kExitButton);
+  EXPECT_EQ(released, 1);
+  EXPECT_FALSE(modbusSyncActive);
+  EXPECT_TRUE(programExiting);
+  EXPECT_FALSE(form->isVisible());
+}
+
 TEST_F(ConnectionWindowTest, ParameterWriteWithTheLinkClosed) {
   Build(true);
   liveReadings().material = 1;
