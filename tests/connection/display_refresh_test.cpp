@@ -3,6 +3,10 @@
 // product texts.
 #include <QComboBox>
 
+#include <QCoreApplication>
+#include <thread>
+
+#include "connection/display_handover.h"
 #include "connection/display_refresh.h"
 #include "connection/monitor_display.h"
 #include "link/register_map.h"
@@ -193,6 +197,24 @@ TEST_F(ConnectionWindowTest, GaugesAndProductTexts) {
   EXPECT_EQ(Text(70), "TDR Level Transmitter");
   EXPECT_EQ(Text(73), QStringLiteral("型號-A1"));
   EXPECT_EQ(Text(72), "2026.01");
+}
+
+TEST_F(ConnectionWindowTest, AnotherThreadHandsItsRefreshOverWithoutWaiting) {
+  Build(true);
+  LiveReadings r = MeasurementReadings();
+  r.maxLevel = 321.5f;
+  const int progress = MainWindow().progress_bar->value();
+  std::thread monitor([r] {
+    PostDisplayRefresh(r, DisplayHalves::kLive);
+    PostDisplayRefresh(r, DisplayHalves::kLiveAndParameters);
+    PostProgressStep();
+  });
+  monitor.join();  // returned although the user-interface thread did not run them yet
+  EXPECT_EQ(Text(0), "");
+  QCoreApplication::processEvents();
+  EXPECT_EQ(Text(0), "1234.57");
+  EXPECT_EQ(Text(33), "321.50");
+  EXPECT_EQ(MainWindow().progress_bar->value(), progress + 1);
 }
 
 TEST_F(ConnectionWindowTest, RefreshWithoutAWindowDoesNothing) {
