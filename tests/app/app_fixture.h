@@ -3,7 +3,6 @@
 // real skin beside the test binary and receives the settings file.
 #include <QComboBox>
 #include <QString>
-#include <QTemporaryDir>
 #include <memory>
 
 #include <gtest/gtest.h>
@@ -14,22 +13,9 @@ inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.
 
 #include "app/main_window/tform1.h"
 #include "tests/support/message_capture.h"
+#include "tests/support/scratch_exe_dir.h"
 
 namespace tavro::test {
-
-class ScratchExeDir {
- public:
-  ScratchExeDir();
-  ~ScratchExeDir();
-  QString path() const { return dir_.path() + QStringLiteral("/"); }
-  QString settingsPath() const { return path() + QStringLiteral("Setting.ini"); }
-  // Writes the settings file as it stands (UTF-8).
-  void WriteSettings(const QString& text) const;
-  QString ReadSettings() const;
-
- private:
-  QTemporaryDir dir_;
-};
 
 // Resets the program-wide state the windows change.
 void ResetProgramState();

@@ -2,7 +2,6 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QFile>
 
 #include "app/dispatch/operations.h"
 #include "app/shell/globals.h"
@@ -18,14 +17,6 @@
 #include "widgets/skin.h"
 
 namespace tavro::test {
-
-ScratchExeDir::ScratchExeDir() {
-  const QString style = QCoreApplication::applicationDirPath() + QStringLiteral("/style");
-  EXPECT_TRUE(QFile::link(style, path() + QStringLiteral("style")));
-  SetExeDir(path());
-}
-
-ScratchExeDir::~ScratchExeDir() { SetExeDir(QCoreApplication::applicationDirPath()); }
 
 void ResetProgramState() {
   engineering_mode = false;

@@ -4,7 +4,6 @@
 // binary and receives the settings file); modal messages are captured; the
 // event pump of the waits runs the operator's script.
 #include <QString>
-#include <QTemporaryDir>
 #include <memory>
 
 #include <gtest/gtest.h>
@@ -12,20 +11,10 @@
 #include "app/main_window/tform1.h"
 #include "tests/connection/operator_script.h"
 #include "tests/support/message_capture.h"
+#include "tests/support/scratch_exe_dir.h"
 #include "widgets/main_window_handles.h"
 
 namespace tavro::test {
-
-class ScratchExeDir {
- public:
-  ScratchExeDir();
-  ~ScratchExeDir();
-  QString path() const { return dir_.path() + QStringLiteral("/"); }
-  QString settingsPath() const { return path() + QStringLiteral("Setting.ini"); }
-
- private:
-  QTemporaryDir dir_;
-};
 
 // The program-wide state the connection and the window change, as at start.
 void ResetProgramState();
