@@ -5,6 +5,7 @@
 #include <memory>
 #include <utility>
 
+#include "widgets/field_label.h"
 #include "widgets/fonts.h"
 #include "widgets/skin.h"
 #include "widgets/three_slice.h"
@@ -35,18 +36,8 @@ void KeepNoSelectionWhenFilled(QComboBox* combo) {
 
 vx_combobox::vx_combobox(QWidget* parent, int top, int left, int middleWidth, int gap,
                          const QString& labelText, const QString& initialText) {
-  label = new QLabel(labelText, parent);
-  label->setFont(SkinFont(QStringLiteral("Calibri"), 12));
-  QPalette labelPalette = label->palette();
-  labelPalette.setColor(QPalette::WindowText, parent->palette().color(QPalette::WindowText));
-  label->setPalette(labelPalette);
-  label->adjustSize();
-  label->move(left, top);
-
-  frame_pictures = BuildThreeSlice(parent, top - 3, left + gap, middleWidth,
-                                   {QStringLiteral("style/left_edit.bmp"),
-                                    QStringLiteral("style/right_edit.bmp"),
-                                    QStringLiteral("style/center_edit.bmp")});
+  label = NewFieldLabel(parent, labelText, top, left);
+  frame_pictures = BuildEditFrame(parent, top - 3, left + gap, middleWidth);
   const InnerSpan span = InnerSpanOf(frame_pictures);
   const QPixmap arrow = LoadSkinBitmap(QStringLiteral("style/arrow.bmp"));
 

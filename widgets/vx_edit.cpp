@@ -1,5 +1,6 @@
 #include "widgets/vx_edit.h"
 
+#include "widgets/field_label.h"
 #include "widgets/fonts.h"
 #include "widgets/three_slice.h"
 
@@ -7,18 +8,8 @@ namespace tavro {
 
 vx_edit::vx_edit(QWidget* parent, int top, int left, int middleWidth, int gap,
                  const QString& labelText, const QString& initialText, const QString& unitText) {
-  label = new QLabel(labelText, parent);
-  label->setFont(SkinFont(QStringLiteral("Calibri"), 12));
-  QPalette labelPalette = label->palette();
-  labelPalette.setColor(QPalette::WindowText, parent->palette().color(QPalette::WindowText));
-  label->setPalette(labelPalette);
-  label->adjustSize();
-  label->move(left, top);
-
-  frame_pictures = BuildThreeSlice(parent, top - 1, left + gap, middleWidth,
-                                   {QStringLiteral("style/left_edit.bmp"),
-                                    QStringLiteral("style/right_edit.bmp"),
-                                    QStringLiteral("style/center_edit.bmp")});
+  label = NewFieldLabel(parent, labelText, top, left);
+  frame_pictures = BuildEditFrame(parent, top - 1, left + gap, middleWidth);
   const InnerSpan span = InnerSpanOf(frame_pictures);
 
   edit = new QLineEdit(initialText, parent);
