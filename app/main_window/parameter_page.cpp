@@ -67,9 +67,9 @@ void BuildGauges(WindowBuild& build) {
 void BuildGroupBoxes(WindowBuild& build) {
   QWidget* body = build.HostWidget(Host::kBody0);
   for (size_t k = 0; k < build.group_boxes.size(); ++k) {
-    const GroupBoxSpec& spec = kGroupBoxes[k];
-    auto* box = new SkinGroupBox(body, QString::fromLatin1(spec.caption));
-    box->setGeometry(spec.left, spec.top, spec.width, spec.height);
+    const GroupBoxSpec& row = kGroupBoxes[k];
+    auto* box = new SkinGroupBox(body, QString::fromLatin1(row.caption));
+    box->setGeometry(row.left, row.top, row.width, row.height);
     // The designed face names no installed font; the default face shows.
     box->setFont(SizedFont(QFont(body->window()->font().family()), 11, true));
     box->setAutoFillBackground(true);
@@ -83,9 +83,9 @@ void BuildGroupBoxes(WindowBuild& build) {
 
 void BuildCaptions(WindowBuild& build) {
   for (size_t k = 0; k < caption_texts.size(); ++k) {
-    const CaptionSpec& spec = caption_texts[k];
-    auto* caption = new QLabel(Text(spec.text), build.HostWidget(spec.host));
-    if (spec.style == CaptionStyle::kHotTrack) {
+    const CaptionSpec& row = caption_texts[k];
+    auto* caption = new QLabel(Text(row.text), build.HostWidget(row.host));
+    if (row.style == CaptionStyle::kHotTrack) {
       QFont font = SizedFont(caption->font(), 10, true);
       font.setUnderline(true);
       caption->setFont(font);
@@ -94,7 +94,7 @@ void BuildCaptions(WindowBuild& build) {
       caption->setPalette(palette);
     }
     caption->adjustSize();
-    caption->move(spec.left, spec.top);
+    caption->move(row.left, row.top);
     build.captions[k] = caption;
   }
   // "Output 1" under the first scale, "Tank" and "Output 2" in its row.
